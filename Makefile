@@ -1,0 +1,27 @@
+# The two commands of README.md: `make run` and `make test`.
+BUILD    ?= build
+ASAN     ?= build-asan
+JOBS     ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIPSTONE_WERROR=ON
+
+.PHONY: deps build run test test-asan soak bench screenshot
+
+deps:
+	@./tools/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/pipstone
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The same tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake -S . -B $(ASAN) $(CMAKE_FLAGS) -DPIPSTONE_SANITIZE=ON
+	cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)

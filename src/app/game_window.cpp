@@ -1,0 +1,165 @@
+#include "app/game_window.h"
+
+// own
+#include "state/text_number.h"
+
+namespace pipstone {
+
+GameWindow::GameWindow(Platform &platform, std::unique_ptr<RandomSource> random)
+    : platform_(platform)
+    , random_(std::move(random))
+{
+    platform_.attach(this, &s_);
+    platform_.setTimerRunning(TimerId::Timer1, s_.Timer1.Enabled);
+    platform_.setTimerRunning(TimerId::Timer2, s_.Timer2.Enabled);
+}
+
+GameWindow::~GameWindow()
+{
+    platform_.attach(nullptr, nullptr);
+}
+
+// Every event from the toolkit runs through here. A frame that unwinds with
+// StepAborted ends quietly; when the outermost frame has returned, a queued
+// New Game deals its hand.
+void GameWindow::dispatch(const std::function<void()> &handler)
+{
+    if (closed_)
+        return;
+    ++entryDepth_;
+    try {
+        handler();
+        runWorkKeptForLater();
+    } catch (const StepAborted &) {
+    }
+    --entryDepth_;
+    if (entryDepth_ == 0 && !closed_ && newGameQueued_) {
+        newGameQueued_ = false;
+        dispatch([this] { PushButton1_Click(); });
+    }
+    platform_.stateChanged();
+}
+
+void GameWindow::stillWanted() const
+{
+    if (closed_ || newGameQueued_)
+        throw StepAborted{};
+}
+
+void GameWindow::pump()
+{
+    platform_.stateChanged();
+    platform_.processEvents();
+    stillWanted();
+}
+
+void GameWindow::ask(const std::string &text, const std::string &title)
+{
+    auto box = activity_.mark(OneThingAtATime::Work::MessageBox);
+    platform_.stateChanged();
+    platform_.messageBox(text, title);
+    stillWanted();
+}
+
+void GameWindow::onTimer(TimerId timer)
+{
+    dispatch([this, timer] { runTick(timer); });
+}
+
+// Ticks, releases and presses of Get Card that arrived while an activity ran
+// go on once it is done.
+void GameWindow::runWorkKeptForLater()
+{
+    while (!activity_.busy()) {
+        if (tickPending_[0] || tickPending_[1]) {
+            const TimerId timer = tickPending_[0] ? TimerId::Timer1 : TimerId::Timer2;
+            tickPending_[timer == TimerId::Timer1 ? 0 : 1] = false;
+            runTick(timer);
+        } else if (activity_.hasDeferred()) {
+            for (auto &action : activity_.takeDeferred())
+                action();
+        } else {
+            return;
+        }
+    }
+}
+
+void GameWindow::runTick(TimerId timer)
+{
+    const int t = timer == TimerId::Timer1 ? 0 : 1;
+    // Rule 2 of the policy: a tick never runs inside another activity. It is
+    // kept, once per timer, for when the activity is over, so that a timer
+    // whose ticks keep falling inside the other's is not starved.
+    if (activity_.busy()) {
+        tickPending_[t] = true;
+        return;
+    }
+    if (timer == TimerId::Timer1 && s_.Timer1.Enabled)
+        Timer1_Timer();
+    else if (timer == TimerId::Timer2 && s_.Timer2.Enabled)
+        Timer2_Timer();
+}
+
+void GameWindow::onButtonClick(ButtonId button)
+{
+    dispatch([this, button] {
+        switch (button) {
+        case ButtonId::NewGame:
+            if (entryDepth_ > 1) {
+                // Something is paused below this click: end it first.
+                newGameQueued_ = true;
+                throw StepAborted{};
+            }
+            PushButton1_Click();
+            break;
+        case ButtonId::CheatComp:
+            PushButton2_Click();
+            break;
+        case ButtonId::GetCard:
+            getCardPressed();
+            break;
+        }
+    });
+}
+
+void GameWindow::onButtonMouseMove(ButtonId)
+{
+    dispatch([this] { s_.customPointer = true; });
+}
+
+void GameWindow::onClose()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    setTimer(s_.Timer1, TimerId::Timer1, false);
+    setTimer(s_.Timer2, TimerId::Timer2, false);
+    platform_.quit();
+}
+
+void GameWindow::setTimer(Timer &timer, TimerId id, bool enabled)
+{
+    if (timer.Enabled == enabled)
+        return;
+    timer.Enabled = enabled;
+    platform_.setTimerRunning(id, enabled && !closed_);
+}
+
+void GameWindow::moveHalf(Picture &half, float left, float top)
+{
+    half.Left = left;
+    half.Top = top;
+}
+
+void GameWindow::showSlot(int slot)
+{
+    s_.Text1 = toText(slot);
+    showcards();
+}
+
+bool GameWindow::handIsOver() const
+{
+    return readInt(s_.cno) == 0 || readInt(s_.pno) == 0 || s_.endflag == 1;
+}
+
+} // namespace pipstone

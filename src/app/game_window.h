@@ -1,0 +1,134 @@
+#pragma once
+
+// own
+#include "app/one_thing_at_a_time.h"
+#include "board/cells.h"
+#include "platform/platform.h"
+#include "state/game_state.h"
+#include "tiles/random_source.h"
+
+// std
+#include <functional>
+#include <memory>
+#include <string>
+
+// The game window: every rule of the game is a method of this one class, as
+// the procedures of a desktop form are. They hand values to each other
+// through the named fields of the state, not through arguments. The methods
+// live in the files of their subsystem (tiles/, board/, turns/, scoring/).
+namespace pipstone {
+
+class GameWindow : public PlatformEvents {
+public:
+    GameWindow(Platform &platform, std::unique_ptr<RandomSource> random);
+    ~GameWindow() override;
+
+    GameState &state() { return s_; }
+    const GameState &state() const { return s_; }
+    const OneThingAtATime &activity() const { return activity_; }
+    // The slot of the tile the player holds in a drag, 0 when none.
+    int heldSlot() const { return heldSlot_; }
+    bool closed() const { return closed_; }
+
+    // Start-up: the window's load handler.
+    void Form_Load();
+
+    // PlatformEvents: every event from the toolkit enters here.
+    void onTimer(TimerId timer) override;
+    void onButtonClick(ButtonId button) override;
+    void onButtonMouseMove(ButtonId button) override;
+    void onMouseDown(float x, float y, int button, int shift) override;
+    void onMouseMove(float x, float y, int buttons, int shift) override;
+    void onMouseUp(float x, float y, int button, int shift) override;
+    void onClose() override;
+
+    // Start-up (app/startup.cpp).
+    void loadskin();
+    void centerform();
+    bool fileexists(const std::string &relativePath);
+    void initrandom();
+
+    // New Game and the cheat view (app/new_game.cpp, app/cheat_view.cpp).
+    void PushButton1_Click();
+    void PushButton2_Click();
+    void Showcomppic_Click();
+    void setShowcomppic(int value);
+
+    // Tiles (tiles/).
+    void draw();
+    void swap();
+    void dealcards();
+    void showcards();
+
+    // Board (board/).
+    void drawshape();
+    void domook();
+    void rotateme();
+    void lcard_MouseDown(int index, int button, int shift, float x, float y);
+    void lcard_MouseMove(int index, int button, int shift, float x, float y);
+    void lcard_MouseUp(int index, int button, int shift, float x, float y);
+
+    // Turns (turns/).
+    void variableppmove();
+    void variableccmove();
+    void arrangehands();
+    void getturn();
+    void changetocomputer();
+    void changetoplayer();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Delay(double ms);
+    void PushButton3_Click();
+
+    // Scoring (scoring/).
+    void checkendgame();
+
+    // A hand is over once a side has played its last tile or the periodic
+    // check has called its end: nobody moves in it any more.
+    bool handIsOver() const;
+
+private:
+    // The computer's two steps inside a placement (board/computer_move.cpp);
+    // placeComputerTurn returns false when the computer is blocked.
+    void computerOpening(bool &placed);
+    bool computerTurn();
+    void flyComputerTile();
+    // Placement on one arm by its table (board/placement.cpp).
+    bool placeOnArm(Arm arm);
+    void placeOpeningTile(int slot);
+    void sendBackToDragOrigin(int slot);
+
+    // Helpers shared by the parts.
+    void setTimer(Timer &timer, TimerId id, bool enabled);
+    void moveHalf(Picture &half, float left, float top);
+    void showSlot(int slot);
+    void cancelHold();
+    void placePlayerDrop(int slot);
+    void getCardPressed();
+    void playerRelease(int index, int button, int shift, float x, float y);
+
+    // Lets the toolkit's pending events run once; afterwards the step checks
+    // that it is still wanted (see one_thing_at_a_time.h).
+    void pump();
+    void ask(const std::string &text, const std::string &title);
+    // Every event from the toolkit runs through here.
+    void dispatch(const std::function<void()> &handler);
+    void stillWanted() const;
+    void runTick(TimerId timer);
+    void runWorkKeptForLater();
+
+    Platform &platform_;
+    std::unique_ptr<RandomSource> random_;
+    GameState s_;
+    OneThingAtATime activity_;
+    int entryDepth_ = 0;
+    bool newGameQueued_ = false;
+    bool closed_ = false;
+    int heldSlot_ = 0;       // tile taken up by the player's left button
+    int captured_ = -1;      // control holding the mouse: -1 none, 0 background, i lcard(i)
+    int buttonsHeld_ = 0;
+    bool cheatRunning_ = false;
+    std::array<bool, 2> tickPending_{};
+};
+
+} // namespace pipstone

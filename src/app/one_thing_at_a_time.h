@@ -1,0 +1,85 @@
+#pragma once
+
+// std
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace pipstone {
+
+// How the game stays sound while it lets events run in the middle of its work.
+//
+// The game pumps the toolkit's events inside its waits, its counts, the board
+// display and its message boxes, so ticks, clicks and mouse events arrive
+// while a tick or a step is still running. The policy, enforced here and in
+// GameWindow::dispatch/pump:
+//
+//  1. An activity is a tick of either timer, or a step: a placement (with the
+//     computer's search, draws and flight inside it), a draw from the stock, a
+//     pass with its message, the end of a hand. One activity runs at a time.
+//  2. A tick that falls due while an activity runs returns at once; it is kept
+//     (once per timer) and runs when the activity is over. So no tick runs
+//     inside a tick, no count inside a count of the same side, no move inside
+//     a move; and since only steps show message boxes, at most one box is
+//     ever open.
+//  3. A press on a tile during an activity is ignored. The release of a tile
+//     held from before goes back to where it was taken while a step runs, and
+//     waits for a tick to end. Get Card does nothing during a step and waits
+//     for a tick to end.
+//  4. New Game and closing the window end whatever is paused. New Game is
+//     queued; every pump point and message box then unwinds its frame by
+//     throwing StepAborted before it touches a tile; the new hand is dealt
+//     once, when the outermost frame has returned. Closing ends the program.
+//
+// The cheat view's one-second wait is not an activity: the game goes on
+// during it.
+
+// Thrown at a pump point when the step that pumped is no longer wanted.
+struct StepAborted {};
+
+class OneThingAtATime {
+public:
+    enum class Kind { None, Tick, Step };
+
+    // What may run inside what; the nesting counters prove the policy holds.
+    enum class Work { Timer1Tick, Timer2Tick, PlayerCount, ComputerCount, Placement, Draw, Pass, EndOfHand, MessageBox, Count };
+
+    class Scope {
+    public:
+        Scope(OneThingAtATime &owner, Kind kind, Work work);
+        ~Scope();
+        Scope(const Scope &) = delete;
+        Scope &operator=(const Scope &) = delete;
+
+    private:
+        OneThingAtATime &owner_;
+        Kind previous_;
+        Work work_;
+    };
+
+    bool busy() const { return kind_ != Kind::None; }
+    bool inStep() const { return kind_ == Kind::Step; }
+
+    [[nodiscard]] Scope tick(Work work) { return Scope(*this, Kind::Tick, work); }
+    // A step may start inside a tick: the turn timer starts the computer's
+    // move, the periodic check a pass or the end of a hand.
+    [[nodiscard]] Scope step(Work work) { return Scope(*this, Kind::Step, work); }
+    // Marks a piece of work that must never nest in itself (a count, a box).
+    [[nodiscard]] Scope mark(Work work) { return Scope(*this, kind_, work); }
+
+    // Deepest nesting of a kind of work seen so far; 1 is sound.
+    int deepest(Work work) const { return deepest_[static_cast<int>(work)]; }
+    int running(Work work) const { return depth_[static_cast<int>(work)]; }
+
+    void defer(std::function<void()> action) { deferred_.push_back(std::move(action)); }
+    std::vector<std::function<void()>> takeDeferred();
+    bool hasDeferred() const { return !deferred_.empty(); }
+
+private:
+    Kind kind_ = Kind::None;
+    std::array<int, static_cast<int>(Work::Count)> depth_{};
+    std::array<int, static_cast<int>(Work::Count)> deepest_{};
+    std::vector<std::function<void()>> deferred_;
+};
+
+} // namespace pipstone

@@ -1,0 +1,160 @@
+// The computer's move. It does not weigh its tiles: it opens with the first
+// tile of its hand, and otherwise plays the last tile of its hand list that
+// fits an end, drawing from the stock one tile at a time while nothing fits.
+// The chosen tile flies across the board and is parked in the region of its
+// end, so that the rest of the placement lays it exactly like a dropped tile.
+
+// own
+#include "app/game_window.h"
+#include "app/timing.h"
+#include "state/text_number.h"
+
+// std
+#include <cmath>
+
+namespace pipstone {
+
+namespace {
+
+constexpr int kStockSize = 14;
+constexpr float kComputerRowBottom = 1000;
+constexpr float kParkLeft = 3000;
+constexpr float kParkLeftEnd = 2000;
+constexpr float kParkRightEnd = 5000;
+
+bool inComputerRow(const GameState &s, int slot)
+{
+    return slot > 0 && s.lcard[slot].Top < kComputerRowBottom;
+}
+
+} // namespace
+
+void GameWindow::computerOpening(bool &placed)
+{
+    ask("Computer Will Start", s_.caption);
+    int s = 0;
+    for (int i = 1; i <= 7 + s_.cextra && s == 0; ++i)
+        if (inComputerRow(s_, s_.chand[i]))
+            s = s_.chand[i];
+    if (s == 0)
+        return;
+    s_.Text1 = toText(s);
+    s_.cu = s_.lcard[s].Tag;
+    s_.cd = s_.rcard[s].Tag;
+    s_.first[0] = "1";
+    placed = true;
+    s_.lcard[s].Left = 6025;
+    s_.rcard[s].Left = 6450;
+    for (Picture *half : {&s_.lcard[s], &s_.rcard[s]}) {
+        half->Top = 4000;
+        half->Width = half->Height = 400;
+        s_.bringToFront(*half);
+    }
+    showcards();
+    addTo(s_.csc, -(readInt(s_.lcard[s].Tag) + readInt(s_.rcard[s].Tag)));
+    addTo(s_.cno, -1);
+    s_.lStatus.Caption = kYourTurn;
+}
+
+bool GameWindow::computerTurn()
+{
+    bool found = false;
+    for (;;) {
+        const int bound = 7 + s_.cextra;
+        const double left = readNumber(s_.cu);
+        const double right = readNumber(s_.cd);
+        for (int i = 1; i <= bound; ++i) {
+            const int s = s_.chand[i];
+            if (!inComputerRow(s_, s))
+                continue;
+            for (const Picture *half : {&s_.lcard[s], &s_.rcard[s]}) {
+                const double pips = readNumber(half->Tag);
+                if (pips == left || pips == right) {
+                    addTo(s_.AvCmove, 1);
+                    s_.Text1 = toText(s);
+                    found = true;
+                }
+            }
+        }
+        const int t = found ? readInt(s_.Text1) : 0;
+        s_.mu = s_.lcard[t].Tag;
+        s_.md = s_.rcard[t].Tag;
+        if (s_.cu == s_.md || s_.cu == s_.mu) {
+            s_.parkLeft = kParkLeft;
+            s_.parkTop = kParkLeftEnd;
+            s_.Label8 = toText(std::lround(s_.Shl[readInt(s_.first[2])].Left));
+            s_.Label9 = toText(std::lround(s_.Shl[readInt(s_.first[2])].Top));
+            s_.creveal = 1;
+        }
+        // A tile that fits both ends goes to the right end.
+        if (s_.cd == s_.md || s_.cd == s_.mu) {
+            s_.parkLeft = kParkLeft;
+            s_.parkTop = kParkRightEnd;
+            s_.Label8 = toText(std::lround(s_.Shr[readInt(s_.first[1])].Left));
+            s_.Label9 = toText(std::lround(s_.Shr[readInt(s_.first[1])].Top));
+            s_.creveal = 1;
+        }
+        if (found || readInt(s_.pull) == kStockSize)
+            break;
+        ask("Computer Will Take Extra Card", "");
+        auto drawing = activity_.mark(OneThingAtATime::Work::Draw);
+        PushButton3_Click();
+    }
+    if (!found) {
+        s_.lStatus.Caption = kComputerTurn;
+        return false;
+    }
+    flyComputerTile();
+    return true;
+}
+
+void GameWindow::flyComputerTile()
+{
+    const int t = readInt(s_.Text1);
+    Picture &first = s_.lcard[t];
+    Picture &second = s_.rcard[t];
+    s_.lblStatusBar.Caption = "Computer Choose Card   " + first.Tag + " / " + second.Tag;
+    s_.Cover.Left = first.Left;
+    s_.Cover.Top = first.Top;
+    s_.Label10 = toText(std::lround(first.Left));
+
+    first.Visible = second.Visible = false;
+    s_.facemul = 1;
+    showcards();
+    moveHalf(first, s_.parkLeft, s_.parkTop);
+    moveHalf(second, s_.parkLeft, s_.parkTop + 400);
+    for (Picture *half : {&first, &second}) {
+        half->Width = half->Height = 400;
+        s_.bringToFront(*half);
+    }
+    s_.Cover.Visible = true;
+    s_.bringToFront(s_.Cover);
+    s_.facemul = 0;
+    showcards();
+    s_.Cover.Visible = true;
+    s_.Cover.CoverU = first.picture;
+    s_.Cover.CoverD = second.picture;
+
+    // Across to the cell's Left, then down to its Top. A tile that already
+    // stands at the cell's Left has no way across to go.
+    const long fromX = std::lround(readNumber(s_.Label10));
+    const long toX = std::lround(readNumber(s_.Label8));
+    if (fromX != toX) {
+        const long stepX = toX > fromX ? timing::kFlightStep : -timing::kFlightStep;
+        for (long x = fromX; stepX > 0 ? x <= toX : x >= toX; x += stepX) {
+            s_.Cover.Left = static_cast<float>(x);
+            Delay(timing::kFlightAcrossWait);
+            pump();
+        }
+    }
+    const long toY = std::lround(readNumber(s_.Label9));
+    for (long y = 60; y <= toY; y += timing::kFlightStep) {
+        s_.Cover.Top = static_cast<float>(y);
+        Delay(timing::kFlightDownWait);
+        pump();
+    }
+    s_.Cover.Visible = false;
+    first.Visible = second.Visible = true;
+}
+
+} // namespace pipstone

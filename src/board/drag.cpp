@@ -1,0 +1,142 @@
+// The player's drag: a press on a tile of the hand takes it up, moves carry
+// both halves with the pointer under a frame, and the release either puts it
+// back or hands it to the placement.
+
+// own
+#include "app/game_window.h"
+#include "state/text_number.h"
+
+namespace pipstone {
+
+namespace {
+
+constexpr float kFrameMargin = 25;
+constexpr float kHandLine = 7100;  // a tile released below this stays in the hand
+constexpr float kPlayerRow = 7500; // first halves at or below this lie in the player's row
+
+bool fitsAnOpenEnd(const GameState &s)
+{
+    return s.cd == s.md || s.cu == s.md || s.cu == s.mu || s.cd == s.mu;
+}
+
+} // namespace
+
+void GameWindow::lcard_MouseDown(int index, int button, int, float x, float y)
+{
+    if (button == kRightButton) {
+        s_.dragging = 0;
+        return;
+    }
+    // A tile on the board never takes the mouse again, and nothing is taken up
+    // while a tick or a step runs (they hand values through the same fields).
+    if (s_.lcard[index].Top < kPlayerRow || activity_.busy() || heldSlot_ != 0)
+        return;
+    setTimer(s_.Timer1, TimerId::Timer1, false);
+    heldSlot_ = index;
+    s_.Text1 = toText(index);
+    s_.grabX = x;
+    s_.grabY = y;
+    s_.facemul = 0;
+    const Picture &l = s_.lcard[index];
+    const Picture &r = s_.rcard[index];
+    s_.dragOrigin = {l.Left, l.Top, r.Left, r.Top};
+    s_.mu = l.Tag;
+    s_.md = r.Tag;
+    s_.Shmove.Visible = true;
+    s_.Shmove.Left = l.Left - kFrameMargin;
+    s_.Shmove.Top = l.Top - kFrameMargin;
+    s_.sendToBack(s_.Shmove);
+}
+
+void GameWindow::lcard_MouseMove(int index, int button, int, float x, float y)
+{
+    if (button == kRightButton) {
+        s_.dragging = 0;
+        return;
+    }
+    if (button != kLeftButton || index != heldSlot_)
+        return;
+    s_.dragging = 1;
+    Picture &l = s_.lcard[index];
+    Picture &r = s_.rcard[index];
+    const float dx = x - s_.grabX;
+    const float dy = y - s_.grabY;
+    const float lLeft = l.Left + dx, lTop = l.Top + dy;
+    const float rLeft = r.Left + dx, rTop = r.Top + dy;
+    s_.Shmove.Left = lLeft - kFrameMargin;
+    s_.Shmove.Top = lTop - kFrameMargin;
+    s_.Shmove.Width = 485;
+    s_.Shmove.Height = 900;
+    s_.bringToFront(s_.Shmove);
+    for (auto [half, left, top] : {std::tuple{&l, lLeft, lTop}, std::tuple{&r, rLeft, rTop}}) {
+        moveHalf(*half, left, top);
+        half->Width = half->Height = 400;
+        s_.bringToFront(*half);
+    }
+    if (fitsAnOpenEnd(s_)) {
+        s_.lblStatusBar.Caption = "You Choose Card  " + s_.mu + " / " + s_.md;
+        pump();
+    }
+}
+
+void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float y)
+{
+    if (index != heldSlot_ || button == kRightButton)
+        return;
+    if (activity_.inStep()) {
+        // Rule 3 of the policy: no placement inside a running step.
+        sendBackToDragOrigin(index);
+        cancelHold();
+        return;
+    }
+    if (activity_.busy()) {
+        activity_.defer([=, this] { lcard_MouseUp(index, button, shift, x, y); });
+        return;
+    }
+    heldSlot_ = 0;
+    s_.Shmove.Visible = false;
+    if (s_.dragging != 0) {
+        if (s_.lcard[index].Top > kHandLine || s_.lStatus.Caption != kYourTurn || handIsOver()) {
+            // Still at the height of the hand, or not the player's move to make.
+            sendBackToDragOrigin(index);
+        } else {
+            placePlayerDrop(index);
+        }
+    }
+    setTimer(s_.Timer1, TimerId::Timer1, true);
+}
+
+void GameWindow::placePlayerDrop(int slot)
+{
+    auto step = activity_.step(OneThingAtATime::Work::Placement);
+    s_.facemul = 1;
+    s_.lStatus.Top = 1100;
+    s_.Text1 = toText(slot);
+    domook();
+    showcards();
+}
+
+void GameWindow::sendBackToDragOrigin(int slot)
+{
+    Picture &l = s_.lcard[slot];
+    Picture &r = s_.rcard[slot];
+    moveHalf(l, s_.dragOrigin[0], s_.dragOrigin[1]);
+    s_.bringToFront(l);
+    moveHalf(r, s_.dragOrigin[2], s_.dragOrigin[3]);
+    s_.bringToFront(r);
+}
+
+// Lets go of a tile the player holds without laying it: its move or release
+// events no longer reach it, and the turn timer runs again.
+void GameWindow::cancelHold()
+{
+    if (heldSlot_ == 0)
+        return;
+    heldSlot_ = 0;
+    s_.Shmove.Visible = false;
+    if (buttonsHeld_ != 0)
+        captured_ = 0;
+    setTimer(s_.Timer1, TimerId::Timer1, true);
+}
+
+} // namespace pipstone

@@ -1,0 +1,63 @@
+// Turning a matched tile into its cell and closing the move.
+//
+// The orientation code names the side of the tile on which its first half
+// lies, clockwise: 1 on top, 2 on the right, 3 below, 4 on the left. The
+// halves stand 420 apart, which leaves a thin seam between the two squares.
+
+// own
+#include "app/game_window.h"
+#include "state/text_number.h"
+
+namespace pipstone {
+
+namespace {
+
+constexpr float kHalfPitch = 420;
+
+struct HalfOffsets {
+    float firstX, firstY, secondX, secondY;
+};
+
+constexpr HalfOffsets offsetsFor(int code)
+{
+    switch (code) {
+    case 1:
+        return {0, 0, 0, kHalfPitch};
+    case 2:
+        return {kHalfPitch, 0, 0, 0};
+    case 3:
+        return {0, kHalfPitch, 0, 0};
+    default:
+        return {0, 0, kHalfPitch, 0};
+    }
+}
+
+} // namespace
+
+void GameWindow::rotateme()
+{
+    const int t = readInt(s_.Text1);
+    const int code = readInt(s_.Label1);
+    if (t < 1 || t > kSlots || code < 1 || code > 4)
+        return; // nothing to turn: the tile stays where it is
+
+    s_.facemul = 1;
+    showcards();
+
+    // The tile turns a quarter at a time until it faces the asked side.
+    while (s_.cardrot[t] != code)
+        s_.cardrot[t] = s_.cardrot[t] % 4 + 1;
+
+    const float x = static_cast<float>(readNumber(s_.Label6));
+    const float y = static_cast<float>(readNumber(s_.Label7));
+    const HalfOffsets o = offsetsFor(code);
+    moveHalf(s_.lcard[t], x + o.firstX, y + o.firstY);
+    moveHalf(s_.rcard[t], x + o.secondX, y + o.secondY);
+
+    getturn();
+    variableppmove();
+    variableccmove();
+    drawshape();
+}
+
+} // namespace pipstone

@@ -1,0 +1,271 @@
+#include "platform/headless/headless_platform.h"
+
+// own
+#include "app/timing.h"
+#include "state/game_state.h"
+
+// std
+#include <algorithm>
+#include <limits>
+
+namespace pipstone {
+
+namespace {
+
+constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
+
+} // namespace
+
+void HeadlessPlatform::attach(PlatformEvents *events, const GameState *state)
+{
+    events_ = events;
+    state_ = state;
+}
+
+void HeadlessPlatform::setTimerRunning(TimerId timer, bool running)
+{
+    TimerState &t = timers_[index(timer)];
+    if (running && !t.running)
+        t.due = now_ + timing::kTimerInterval;
+    t.running = running;
+}
+
+// One pass over what is due now: input first, then each due timer once.
+void HeadlessPlatform::processEvents()
+{
+    while (!quitRequested && deliverDueInput()) {
+    }
+    for (TimerId id : {TimerId::Timer1, TimerId::Timer2}) {
+        TimerState &t = timers_[index(id)];
+        if (quitRequested || !t.running || t.due > now_)
+            continue;
+        t.due = now_ + timing::kTimerInterval;
+        if (events_)
+            events_->onTimer(id);
+    }
+}
+
+void HeadlessPlatform::waitForEvents(std::int64_t deadline)
+{
+    if (quitRequested) {
+        now_ = std::max(now_, deadline);
+        return;
+    }
+    const std::int64_t next = nextHappening();
+    if (next > deadline) {
+        now_ = std::max(now_, deadline);
+        return;
+    }
+    now_ = std::max(now_, next);
+    processEvents();
+}
+
+std::int64_t HeadlessPlatform::nextHappening() const
+{
+    std::int64_t next = kNever;
+    for (const TimerState &t : timers_)
+        if (t.running)
+            next = std::min(next, t.due);
+    for (const Input &input : queue_)
+        next = std::min(next, input.at);
+    return next;
+}
+
+void HeadlessPlatform::advance(std::int64_t ms)
+{
+    const std::int64_t end = now_ + ms;
+    processEvents();
+    while (now_ < end && !quitRequested)
+        waitForEvents(end);
+    now_ = std::max(now_, end);
+}
+
+bool HeadlessPlatform::advanceUntil(const std::function<bool()> &done, std::int64_t limitMs, std::int64_t stepMs)
+{
+    for (std::int64_t spent = 0; spent < limitMs; spent += stepMs) {
+        if (done())
+            return true;
+        advance(stepMs);
+    }
+    return done();
+}
+
+void HeadlessPlatform::messageBox(const std::string &text, const std::string &title)
+{
+    boxes.push_back({text, title, now_});
+    ++openBoxes;
+    mostBoxesOpen = std::max(mostBoxesOpen, openBoxes);
+    const std::int64_t delay = boxDelay ? boxDelay(boxes.back()) : 0;
+    // The box is modal: time runs and timers tick, the window takes no input
+    // but a close.
+    const std::int64_t end = now_ + std::max<std::int64_t>(delay, 0);
+    while (now_ < end && !quitRequested)
+        waitForEvents(end);
+    --openBoxes;
+}
+
+bool HeadlessPlatform::fileExists(const std::string &relativePath)
+{
+    return files.count(relativePath) != 0;
+}
+
+bool HeadlessPlatform::loadPointer(const std::string &relativePath)
+{
+    return fileExists(relativePath);
+}
+
+void HeadlessPlatform::applySkin(const std::string &relativePath)
+{
+    skinsApplied.push_back(relativePath);
+}
+
+void HeadlessPlatform::playSoundAsync(const std::string &relativePath)
+{
+    // A missing file plays nothing and never holds the game up.
+    if (fileExists(relativePath))
+        soundsPlayed.push_back(relativePath);
+}
+
+void HeadlessPlatform::post(Input input)
+{
+    input.at = std::max(input.at, now_);
+    // Stable in time: events posted for the same moment keep their order.
+    auto at = std::upper_bound(queue_.begin(), queue_.end(), input.at,
+                               [](std::int64_t t, const Input &queued) { return t < queued.at; });
+    queue_.insert(at, input);
+}
+
+bool HeadlessPlatform::deliverDueInput()
+{
+    if (queue_.empty() || queue_.front().at > now_)
+        return false;
+    const Input input = queue_.front();
+    queue_.erase(queue_.begin());
+    deliver(input);
+    return true;
+}
+
+const PushButton *HeadlessPlatform::buttonAt(float x, float y, ButtonId &id) const
+{
+    if (!state_)
+        return nullptr;
+    const std::array<std::pair<const PushButton *, ButtonId>, 3> buttons{{
+        {&state_->PushButton1, ButtonId::NewGame},
+        {&state_->PushButton2, ButtonId::CheatComp},
+        {&state_->PushButton3, ButtonId::GetCard},
+    }};
+    for (const auto &[button, buttonId] : buttons) {
+        if (x >= button->Left && x < button->Left + button->Width && y >= button->Top
+            && y < button->Top + button->Height) {
+            id = buttonId;
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+void HeadlessPlatform::deliver(const Input &input)
+{
+    using Kind = Input::Kind;
+    if (!events_ || quitRequested)
+        return;
+    if (input.kind == Kind::Close) {
+        events_->onClose();
+        return;
+    }
+    if (openBoxes > 0) {
+        ++inputsDropped; // a modal box keeps the window from taking input
+        return;
+    }
+    switch (input.kind) {
+    case Kind::Click:
+        if (input.target == ButtonId::NewGame ? state_->PushButton1.Enabled
+            : input.target == ButtonId::CheatComp ? state_->PushButton2.Enabled
+                                                    : state_->PushButton3.Enabled)
+            events_->onButtonClick(input.target);
+        return;
+    case Kind::Hover:
+        events_->onButtonMouseMove(input.target);
+        return;
+    default:
+        break;
+    }
+
+    // Mouse events at window positions: a push button under the pointer takes
+    // them, and keeps a press until its release.
+    ButtonId id{};
+    const PushButton *button = buttonAt(input.x, input.y, id);
+    if (input.kind == Kind::Press) {
+        const bool first = buttonsDown_ == 0;
+        buttonsDown_ |= input.button;
+        if (first && button) {
+            pressedOnButton_ = true;
+            pressedButton_ = id;
+            return;
+        }
+        if (!pressedOnButton_)
+            events_->onMouseDown(input.x, input.y, input.button, input.shift);
+        return;
+    }
+    if (input.kind == Kind::Move) {
+        if (pressedOnButton_)
+            return;
+        if (button && buttonsDown_ == 0) {
+            events_->onButtonMouseMove(id);
+            return;
+        }
+        events_->onMouseMove(input.x, input.y, buttonsDown_ != 0 ? buttonsDown_ : input.button, input.shift);
+        return;
+    }
+    // Release.
+    if (buttonsDown_ == 0)
+        return;
+    buttonsDown_ &= ~input.button;
+    if (pressedOnButton_) {
+        if (buttonsDown_ == 0) {
+            pressedOnButton_ = false;
+            if (button && id == pressedButton_ && input.button == kLeftButton && button->Enabled)
+                events_->onButtonClick(id);
+        }
+        return;
+    }
+    events_->onMouseUp(input.x, input.y, input.button, input.shift);
+}
+
+void HeadlessPlatform::press(float x, float y, int button, int shift)
+{
+    post({Input::Kind::Press, x, y, button, shift, ButtonId::NewGame, now_});
+    processEvents();
+}
+
+void HeadlessPlatform::move(float x, float y, int buttons, int shift)
+{
+    post({Input::Kind::Move, x, y, buttons, shift, ButtonId::NewGame, now_});
+    processEvents();
+}
+
+void HeadlessPlatform::release(float x, float y, int button, int shift)
+{
+    post({Input::Kind::Release, x, y, button, shift, ButtonId::NewGame, now_});
+    processEvents();
+}
+
+void HeadlessPlatform::click(ButtonId button)
+{
+    post({Input::Kind::Click, 0, 0, kLeftButton, 0, button, now_});
+    processEvents();
+}
+
+void HeadlessPlatform::hover(ButtonId button)
+{
+    post({Input::Kind::Hover, 0, 0, 0, 0, button, now_});
+    processEvents();
+}
+
+void HeadlessPlatform::close()
+{
+    post({Input::Kind::Close, 0, 0, 0, 0, ButtonId::NewGame, now_});
+    processEvents();
+}
+
+} // namespace pipstone

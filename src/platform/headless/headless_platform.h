@@ -1,0 +1,113 @@
+#pragma once
+
+// own
+#include "platform/platform.h"
+#include "state/controls.h"
+
+// std
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+// A toolkit without a screen, for tests and simulations. Its clock is virtual:
+// it advances only when told to, or when the game waits, and the timers fire
+// as it passes their due times. Input comes from the test at window positions
+// in twips and is routed as a desktop toolkit would: push buttons first, the
+// game's own painted controls otherwise. Message boxes are recorded and
+// answered, at once or after a delay the test chooses.
+namespace pipstone {
+
+class HeadlessPlatform : public Platform {
+public:
+    struct MessageBoxRecord {
+        std::string text;
+        std::string title;
+        std::int64_t openedAt = 0;
+    };
+
+    // An input event, delivered when the clock reaches `at`.
+    struct Input {
+        enum class Kind { Press, Move, Release, Click, Hover, Close };
+        Kind kind = Kind::Move;
+        float x = 0, y = 0;
+        int button = 0;
+        int shift = 0;
+        ButtonId target = ButtonId::NewGame;
+        std::int64_t at = 0;
+    };
+
+    // Platform
+    void attach(PlatformEvents *events, const GameState *state) override;
+    std::int64_t tickCount() override { return now_; }
+    void processEvents() override;
+    void waitForEvents(std::int64_t deadline) override;
+    void setTimerRunning(TimerId timer, bool running) override;
+    void messageBox(const std::string &text, const std::string &title) override;
+    bool fileExists(const std::string &relativePath) override;
+    bool loadPointer(const std::string &relativePath) override;
+    void applySkin(const std::string &relativePath) override;
+    void playSoundAsync(const std::string &relativePath) override;
+    void centerWindow() override { ++centred; }
+    void openWebPage(const std::string &url) override { pagesOpened.push_back(url); }
+    void stateChanged() override {}
+    void repaintNow() override { ++repaints; }
+    void quit() override { quitRequested = true; }
+
+    // Runs the world for `ms` milliseconds of virtual time.
+    void advance(std::int64_t ms);
+    // Advances until `done` holds or `limitMs` has passed; true when it held.
+    bool advanceUntil(const std::function<bool()> &done, std::int64_t limitMs, std::int64_t stepMs = 10);
+
+    // Input now (delivered at once when nothing is running) or later, while
+    // the game waits.
+    void post(Input input);
+    void press(float x, float y, int button = kLeftButton, int shift = 0);
+    void move(float x, float y, int buttons = kLeftButton, int shift = 0);
+    void release(float x, float y, int button = kLeftButton, int shift = 0);
+    void click(ButtonId button);
+    void hover(ButtonId button);
+    void close();
+
+    bool timerRunning(TimerId timer) const { return timers_[index(timer)].running; }
+    // How long each message box stays open before the user presses OK.
+    std::function<std::int64_t(const MessageBoxRecord &)> boxDelay;
+
+    // What the game asked of the toolkit.
+    std::set<std::string> files; // files present in the program folder
+    std::vector<MessageBoxRecord> boxes;
+    int openBoxes = 0;
+    int mostBoxesOpen = 0;
+    std::vector<std::string> soundsPlayed;
+    std::vector<std::string> pagesOpened;
+    std::vector<std::string> skinsApplied;
+    int centred = 0;
+    int repaints = 0;
+    bool quitRequested = false;
+    int inputsDropped = 0;
+
+private:
+    struct TimerState {
+        bool running = false;
+        std::int64_t due = 0;
+    };
+    static int index(TimerId timer) { return timer == TimerId::Timer1 ? 0 : 1; }
+    bool deliverDueInput();
+    bool fireDueTimer();
+    std::int64_t nextHappening() const;
+    void deliver(const Input &input);
+    const PushButton *buttonAt(float x, float y, ButtonId &id) const;
+
+    PlatformEvents *events_ = nullptr;
+    const GameState *state_ = nullptr;
+    std::int64_t now_ = 0;
+    std::array<TimerState, 2> timers_{};
+    std::vector<Input> queue_;
+    bool pressedOnButton_ = false;
+    ButtonId pressedButton_ = ButtonId::NewGame;
+    int buttonsDown_ = 0;
+};
+
+} // namespace pipstone

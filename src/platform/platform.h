@@ -1,0 +1,85 @@
+#pragma once
+
+// std
+#include <cstdint>
+#include <string>
+
+// What the game needs of a windowing toolkit. The game core talks to the
+// screen, the clock, the speaker and the user only through these two
+// interfaces: the toolkit calls the game through PlatformEvents, and the game
+// calls the toolkit through Platform. Positions are window twips.
+namespace pipstone {
+
+struct GameState;
+
+enum class TimerId { Timer1, Timer2 };
+enum class ButtonId { NewGame, CheatComp, GetCard };
+
+// Mouse buttons as the handlers receive them: at a press or release the
+// button that changed, at a move the sum of the buttons held.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
+// Events from the toolkit to the game.
+class PlatformEvents {
+public:
+    virtual ~PlatformEvents() = default;
+
+    virtual void onTimer(TimerId timer) = 0;
+    virtual void onButtonClick(ButtonId button) = 0;
+    virtual void onButtonMouseMove(ButtonId button) = 0;
+    // Mouse events on the painted part of the window (everything but the
+    // push buttons), at window positions in twips.
+    virtual void onMouseDown(float x, float y, int button, int shift) = 0;
+    virtual void onMouseMove(float x, float y, int buttons, int shift) = 0;
+    virtual void onMouseUp(float x, float y, int button, int shift) = 0;
+    // The user closes the window, in any way.
+    virtual void onClose() = 0;
+};
+
+// Services of the toolkit to the game.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Connects the game: events go to `events`, and the view paints `state`.
+    virtual void attach(PlatformEvents *events, const GameState *state) = 0;
+
+    // Monotonic milliseconds; never wraps.
+    virtual std::int64_t tickCount() = 0;
+    // Handles the pending events once.
+    virtual void processEvents() = 0;
+    // Handles events as they come until the tick count reaches `deadline`
+    // or at least one event was handled; sleeps meanwhile.
+    virtual void waitForEvents(std::int64_t deadline) = 0;
+
+    // A game timer was switched on or off (its interval is fixed).
+    virtual void setTimerRunning(TimerId timer, bool running) = 0;
+
+    // A modal message box with an information icon and one OK button;
+    // returns when it is closed. Lines are joined by "\r\n".
+    virtual void messageBox(const std::string &text, const std::string &title) = 0;
+
+    // Files under the program's own folder, named with '/' separators.
+    virtual bool fileExists(const std::string &relativePath) = 0;
+    // Loads the custom window pointer; false when the file cannot be used.
+    virtual bool loadPointer(const std::string &relativePath) = 0;
+    // Applies the skin file; the game works without one.
+    virtual void applySkin(const std::string &relativePath) = 0;
+    // Starts playing a wave file and returns at once; failures are silent.
+    virtual void playSoundAsync(const std::string &relativePath) = 0;
+
+    virtual void centerWindow() = 0;
+    virtual void openWebPage(const std::string &url) = 0;
+
+    // The state changed: paint it when the toolkit next paints.
+    virtual void stateChanged() = 0;
+    // Paint now, before the game goes on.
+    virtual void repaintNow() = 0;
+
+    // Ends the program: the event loops stop and the window goes away.
+    virtual void quit() = 0;
+};
+
+} // namespace pipstone

@@ -1,0 +1,66 @@
+// The end of a hand. Each side adds the pips left in its own hand to its own
+// match total, and the side with the higher total is announced as the winner
+// of the hand. A total of 101 or more ends the match and the program.
+
+// own
+#include "app/game_window.h"
+#include "state/text_number.h"
+#include "tiles/pictures.h"
+
+namespace pipstone {
+
+namespace {
+
+constexpr int kMatchTarget = 101;
+const std::string kResultTitle = "  Brisk Domino     Max Score = 101  ";
+
+std::string scoreOf(const std::string &field)
+{
+    return formatScore(readInt(field));
+}
+
+} // namespace
+
+void GameWindow::checkendgame()
+{
+    s_.compscore.Caption = formatScore(readInt(s_.csc) + readInt(s_.ccsc));
+    s_.playerscore.Caption = formatScore(readInt(s_.psc) + readInt(s_.ppsc));
+    showcards();
+    variableppmove();
+    variableccmove();
+
+    // The computer's remaining tiles turn face up where they lie.
+    for (const std::string &item : s_.List1) {
+        const int t = readInt(item);
+        if (t < 1 || t > kSlots)
+            continue;
+        s_.lcard[t].picture = uprightFace(readInt(s_.lcard[t].Tag));
+        s_.rcard[t].picture = uprightFace(readInt(s_.rcard[t].Tag));
+    }
+
+    const int computerTotal = readInt(s_.compscore.Caption);
+    const int playerTotal = readInt(s_.playerscore.Caption);
+    const bool matchOver = computerTotal >= kMatchTarget || playerTotal >= kMatchTarget;
+
+    const std::string computerLine = " Computer Score = " + scoreOf(s_.ccsc) + " + " + scoreOf(s_.csc) + " = "
+                                     + scoreOf(s_.compscore.Caption);
+    const std::string playerLine = " Player Score :    = " + scoreOf(s_.ppsc) + " + " + scoreOf(s_.psc) + " = "
+                                   + scoreOf(s_.playerscore.Caption);
+    std::string message;
+    if (playerTotal < computerTotal)
+        message = "Computer Win That Game\r\n" + computerLine + "\r\n" + playerLine;
+    else if (playerTotal > computerTotal)
+        message = "Player Win That Game \r\n" + playerLine + "\r\n" + computerLine;
+    else
+        message = "Game Is Draw\r\n" + playerLine + "\r\n" + computerLine;
+    ask(message, kResultTitle);
+
+    if (matchOver) {
+        onClose();
+        throw StepAborted{};
+    }
+    s_.endflag = 0;
+    PushButton1_Click();
+}
+
+} // namespace pipstone

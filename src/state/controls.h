@@ -1,0 +1,96 @@
+#pragma once
+
+// std
+#include <cstdint>
+#include <string>
+
+// The window's controls as plain data. Positions and sizes are in twips
+// (1/1440 inch, 15 per pixel at 100 % scale) inside the client area; the
+// picture of a tile half is its position in the picture table (1 to 16).
+namespace pipstone {
+
+// Stacking order shared by every painted control: a higher z is drawn above.
+struct Stacked {
+    long z = 0;
+};
+
+// A picture control: one half of a tile, or the hidden template of a half.
+struct Picture : Stacked {
+    float Left = 0;
+    float Top = 0;
+    float Width = 405;
+    float Height = 405;
+    int picture = 0; // 1..16, 0 before the first picture is set
+    bool Visible = false;
+    bool Enabled = true;
+    std::string Tag;
+    bool exists = false;     // created from the template at the deal
+    bool handPointer = false; // shows the grabbing hand while the mouse is over it
+};
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    bool operator==(const Rgb &) const = default;
+};
+
+// A rounded rectangle drawn under the tiles.
+struct Shape : Stacked {
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+    bool Visible = true;
+    Rgb BorderColor;
+    int BorderWidth = 1;
+    bool filled = false;
+    Rgb FillColor{255, 255, 255};
+    std::string Tag;
+    int repaints = 0; // how often the shape was asked to repaint itself
+};
+
+struct Font {
+    std::string family;
+    double points = 0;
+    bool bold = true;
+    bool centred = false;
+    Rgb color;
+};
+
+struct Label {
+    std::string Caption;
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+    Font font;
+    bool autoSize = false;
+    bool Visible = true;
+};
+
+struct PushButton {
+    std::string Caption;
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+    Font font;
+    bool Enabled = true;
+};
+
+// The tile that flies across the board: a box with the two halves in it.
+struct CoverBox : Stacked {
+    float Left = 8880;
+    float Top = 45;
+    float Width = 500;
+    float Height = 900;
+    bool Visible = false;
+    int CoverU = 8; // picture of the upper half (400 x 400 at 0, 0)
+    int CoverD = 8; // picture of the lower half (405 x 405 at 0, 420)
+};
+
+struct Timer {
+    int Interval = 100;
+    bool Enabled = true;
+};
+
+} // namespace pipstone

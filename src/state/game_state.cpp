@@ -1,0 +1,106 @@
+#include "state/game_state.h"
+
+// own
+#include "board/cells.h"
+
+namespace pipstone {
+
+namespace {
+
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kLightGrey{224, 224, 224};
+constexpr Rgb kDarkBlue{0, 0, 192};
+
+Shape frame(float left, float top, float width, float height, Rgb border, int borderWidth)
+{
+    Shape s;
+    s.Left = left;
+    s.Top = top;
+    s.Width = width;
+    s.Height = height;
+    s.BorderColor = border;
+    s.BorderWidth = borderWidth;
+    s.filled = true;
+    s.FillColor = kWhite;
+    return s;
+}
+
+Label label(std::string caption, float left, float top, float width, float height, Font font)
+{
+    Label l;
+    l.Caption = std::move(caption);
+    l.Left = left;
+    l.Top = top;
+    l.Width = width;
+    l.Height = height;
+    l.font = std::move(font);
+    return l;
+}
+
+PushButton button(std::string caption, float left, float top, float width, float height)
+{
+    PushButton b;
+    b.Caption = std::move(caption);
+    b.Left = left;
+    b.Top = top;
+    b.Width = width;
+    b.Height = height;
+    b.font = Font{"Arial", 11.25, true, true, kBlack};
+    return b;
+}
+
+} // namespace
+
+GameState::GameState()
+{
+    for (auto *half : {&lcard[0], &rcard[0]}) {
+        half->Visible = false;
+        half->picture = 8;
+    }
+    lcard[0].handPointer = true;
+
+    Shape1 = frame(1080, 1005, 10695, 6615, kBlack, 4);
+    Shape1.filled = false;
+    Shape2[0] = frame(30, 45, 1500, 1020, Rgb{255, 0, 0}, 3);
+    Shape2[1] = frame(30, 7605, 1500, 1095, Rgb{0, 0, 255}, 3);
+    Shape3 = frame(5880, 3870, 1125, 720, kBlack, 4);
+    Fir = frame(6000, 3975, 900, 495, kBlack, 2);
+    Fir.FillColor = kLightGrey;
+    Shmove = frame(9600, 45, 480, 900, Rgb{0, 100, 0}, 2);
+    Shmove.filled = false;
+    Shmove.Visible = false;
+    // The frames lie under everything, the board frame lowest and the spot of
+    // the first tile above it.
+    Fir.z = -1;
+    Shape3.z = -2;
+    Shape2[1].z = -3;
+    Shape2[0].z = -4;
+    Shape1.z = -5;
+    zBottom = -5;
+
+    for (int k = 0; k < kCells; ++k) {
+        Shl[k] = cellShape(Arm::Left, k);
+        Shr[k] = cellShape(Arm::Right, k);
+    }
+
+    const Font arial14{"Arial", 14.25, true, false, kBlack};
+    const Font arial12{"Arial", 12, true, false, kBlack};
+    const Font tahoma15{"Tahoma", 15.75, true, false, kBlack};
+    Label2 = label("Computer", 90, 45, 1395, 330, Font{"Arial", 14.25, true, true, kBlack});
+    Label3 = label("Score", 120, 690, 675, 285, arial12);
+    compscore = label("000", 840, 645, 615, 375, arial14);
+    Label5 = label("Player", 240, 7605, 1005, 375, Font{"Tahoma", 15.75, true, true, kBlack});
+    Label4 = label("Score", 120, 8295, 480, 300, arial12);
+    playerscore = label("000", 840, 8250, 615, 375, tahoma15);
+    lStatus = label("Status", 4440, 1065, 1020, 375, Font{"Tahoma", 15.75, true, false, kDarkBlue});
+    lStatus.autoSize = true;
+    lblStatusBar = label("", 3285, 8910, 0, 375, tahoma15);
+    lblStatusBar.autoSize = true;
+
+    PushButton3 = button("Get Card", 45, 7170, 1100, 350);
+    PushButton1 = button("New Game", 135, 8865, 1500, 400);
+    PushButton2 = button("Cheat Comp.", 1755, 8865, 1500, 400);
+}
+
+} // namespace pipstone

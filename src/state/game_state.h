@@ -1,0 +1,105 @@
+#pragma once
+
+// own
+#include "state/controls.h"
+
+// std
+#include <array>
+#include <string>
+#include <vector>
+
+// The whole state of a match: the 28 tile slots, the named fields that hold
+// numbers and pips as text, the window-level variables and the visible
+// controls. Where a tile is (stock, a hand, the board) is read back from the
+// position of its first half, so positions are part of the game, not just of
+// its picture.
+namespace pipstone {
+
+inline constexpr int kSlots = 28;
+inline constexpr int kCells = 28;
+
+inline const std::string kYourTurn = "Status: Your Turn";
+inline const std::string kComputerTurn = "Status: Computer1";
+
+struct GameState {
+    GameState();
+
+    // Tile slots 1..28; element 0 is the hidden template of each half.
+    std::array<Picture, kSlots + 1> lcard;
+    std::array<Picture, kSlots + 1> rcard;
+
+    // Hidden fields, text as the window holds them.
+    std::string mturn = "1";
+    std::string pno = "7";
+    std::string cno = "7";
+    std::string pull = "0";
+    std::string pmax = "0";
+    std::string max = "0";
+    std::string psc = "00";
+    std::string csc = "00";
+    std::string ppsc = "0";
+    std::string ccsc = "0";
+    std::string cu;
+    std::string cd;
+    std::string AvPmove = "0";
+    std::string AvCmove = "0";
+    std::string Text1 = "0";
+    std::string mu;
+    std::string md;
+    std::array<std::string, 3> first{"0", "0", "0"};
+    std::string Label1 = "0";
+    std::string Label6;
+    std::string Label7;
+    std::string Label8 = "0000";
+    std::string Label9 = "0000";
+    std::string Label10 = "0000";
+    std::vector<std::string> List1;
+    int Showcomppic = 0;
+
+    // Window-level variables.
+    std::array<int, kSlots + 1> phand{};
+    std::array<int, kSlots + 1> chand{};
+    int pextra = 0;
+    int cextra = 0;
+    std::array<int, kSlots + 1> cardrot{};
+    int faceset = 0;
+    int facemul = 0;
+    int creveal = 0;
+    int endflag = 0;
+    float grabX = 0;
+    float grabY = 0;
+    std::array<float, 4> dragOrigin{}; // lcard Left, lcard Top, rcard Left, rcard Top
+    int dragging = 0;
+    float parkLeft = 0;
+    float parkTop = 0;
+
+    // Board marks.
+    Shape Shape1;
+    std::array<Shape, 2> Shape2;
+    Shape Shape3;
+    Shape Fir;
+    Shape Shmove;
+    std::array<Shape, kCells> Shl;
+    std::array<Shape, kCells> Shr;
+
+    CoverBox Cover;
+
+    // Visible labels and buttons.
+    Label Label2, Label3, compscore, Label5, Label4, playerscore, lStatus, lblStatusBar;
+    PushButton PushButton1, PushButton2, PushButton3;
+
+    Timer Timer1, Timer2;
+
+    std::string caption; // the window's caption
+    bool customPointer = false; // the window shows the custom pointer
+    bool pointerLoaded = false; // "HAND-M.CUR" was found at start-up
+
+    // Stacking: bringing a control to the front gives it the next top z,
+    // sending it back the next bottom z.
+    long zTop = 0;
+    long zBottom = 0;
+    void bringToFront(Stacked &control) { control.z = ++zTop; }
+    void sendToBack(Stacked &control) { control.z = --zBottom; }
+};
+
+} // namespace pipstone

@@ -1,0 +1,77 @@
+// Starting a hand: the stock down the left edge, the computer's seven tiles
+// face down along the top, the player's seven face up along the bottom.
+
+// own
+#include "app/game_window.h"
+#include "state/text_number.h"
+
+namespace pipstone {
+
+namespace {
+
+void place(Picture &half, float left, float top)
+{
+    half.Left = left;
+    half.Top = top;
+}
+
+} // namespace
+
+void GameWindow::dealcards()
+{
+    s_.cno = "7";
+    s_.pno = "7";
+    s_.cextra = 0;
+    s_.pextra = 0;
+    s_.pull = "0";
+    setTimer(s_.Timer2, TimerId::Timer2, true);
+    drawshape();
+
+    for (int i = 1; i <= kSlots; ++i) {
+        s_.lcard[i] = s_.lcard[0];
+        s_.rcard[i] = s_.rcard[0];
+        for (auto *half : {&s_.lcard[i], &s_.rcard[i]}) {
+            half->exists = true;
+            half->Visible = true;
+            s_.bringToFront(*half);
+        }
+    }
+    // Entries past the seventh are cleared, so a slot drawn in an earlier hand
+    // can never be counted or laid out twice; the computer's list is emptied
+    // so that it names exactly the computer's tiles from the deal on.
+    s_.phand.fill(0);
+    s_.chand.fill(0);
+    s_.List1.clear();
+
+    for (int i = 1; i <= 14; ++i) {
+        place(s_.lcard[i], 540, 650 + 435.0f * i);
+        place(s_.rcard[i], 120, 650 + 435.0f * i);
+        s_.cardrot[i] = 2;
+    }
+    for (int i = 15; i <= 21; ++i) {
+        const int k = i - 14;
+        place(s_.lcard[i], 1350 + 485.0f * k, 60);
+        place(s_.rcard[i], 1350 + 485.0f * k, 480);
+        s_.cardrot[i] = 1;
+        s_.chand[k] = i;
+        s_.List1.push_back(toText(i));
+    }
+    for (int i = 22; i <= 28; ++i) {
+        const int k = i - 21;
+        place(s_.lcard[i], 1350 + 485.0f * k, 7675);
+        place(s_.rcard[i], 1350 + 485.0f * k, 8095);
+        s_.cardrot[i] = 1;
+        s_.phand[k] = i;
+    }
+    s_.lcard[0].Visible = false;
+    s_.rcard[0].Visible = false;
+
+    draw();
+
+    if (s_.mturn == "1")
+        s_.lStatus.Caption = kYourTurn;
+    else if (s_.mturn == "2")
+        s_.lStatus.Caption = kComputerTurn;
+}
+
+} // namespace pipstone

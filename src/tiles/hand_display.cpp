@@ -1,0 +1,52 @@
+// The pictures of a tile follow from where it lies: backs in the stock and in
+// the computer's row, faces in the player's row, faces turned to match its
+// layout on the board.
+
+// own
+#include "app/game_window.h"
+#include "state/text_number.h"
+#include "tiles/pictures.h"
+
+namespace pipstone {
+
+void GameWindow::showcards()
+{
+    const int n = readInt(s_.Text1);
+    if (n < 1 || n > kSlots || !s_.lcard[n].exists)
+        return;
+    Picture &first = s_.lcard[n];
+    Picture &second = s_.rcard[n];
+    const int firstPips = readInt(first.Tag);
+    const int secondPips = readInt(second.Tag);
+
+    if (first.Top >= 1000 && first.Left > 1080) {
+        if (first.Top == 7675)
+            s_.faceset = 0;
+        if (first.Top < 7500)
+            s_.faceset = 9;
+        if (s_.Shl[5].Visible || s_.Shl[17].Visible || s_.Shr[5].Visible || s_.Shr[17].Visible)
+            s_.faceset = 0;
+        first.picture = s_.facemul * s_.faceset + firstPips + 1;
+        second.picture = s_.facemul * s_.faceset + secondPips + 1;
+        platform_.repaintNow();
+    } else {
+        first.picture = second.picture = kBackPicture;
+        first.Enabled = second.Enabled = false;
+    }
+
+    if (s_.lStatus.Caption == kYourTurn || s_.creveal == 1) {
+        s_.Cover.CoverU = first.picture;
+        s_.Cover.CoverD = second.picture;
+    } else {
+        s_.Cover.CoverU = s_.Cover.CoverD = kBackPicture;
+    }
+
+    if (first.Top < 7500 && first.Top > 1000 && first.Left > 1080) {
+        s_.faceset = second.Top == first.Top ? kTurnedOffset : 0;
+        first.picture = s_.faceset + firstPips + 1;
+        second.picture = s_.faceset + secondPips + 1;
+        pump();
+    }
+}
+
+} // namespace pipstone

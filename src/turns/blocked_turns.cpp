@@ -1,0 +1,69 @@
+// The periodic check between moves: it shows the match totals, lets only the
+// player's row take the mouse, ends the hand when it is over, and passes the
+// turn of a side that cannot move on an empty stock.
+
+// own
+#include "app/game_window.h"
+#include "state/text_number.h"
+
+namespace pipstone {
+
+namespace {
+
+constexpr int kStockSize = 14;
+constexpr int kMatchTarget = 101;
+constexpr float kPlayerRow = 7500;
+
+const std::string kPassTitle = "Brisk Domino Max Score = 101";
+
+} // namespace
+
+void GameWindow::Timer2_Timer()
+{
+    using Work = OneThingAtATime::Work;
+    auto tick = activity_.tick(Work::Timer2Tick);
+    s_.compscore.Caption = formatScore(readInt(s_.ccsc));
+    s_.playerscore.Caption = formatScore(readInt(s_.ppsc));
+    variableppmove();
+    variableccmove();
+    for (int i = 1; i <= kSlots; ++i) {
+        const bool inPlayerRow = s_.lcard[i].Top > kPlayerRow;
+        s_.lcard[i].Enabled = inPlayerRow;
+        s_.faceset = inPlayerRow ? 0 : 9;
+    }
+    // While the player holds a tile it has left the row and is not counted:
+    // the check waits for the release before it ends the hand or passes.
+    if (heldSlot_ != 0)
+        return;
+
+    const bool stockEmpty = readInt(s_.pull) == kStockSize;
+    if (readInt(s_.cno) == 0 || readInt(s_.pno) == 0)
+        s_.endflag = 1;
+    if (stockEmpty && readInt(s_.AvPmove) == 0 && readInt(s_.AvCmove) == 0)
+        s_.endflag = 1;
+    if (readInt(s_.compscore.Caption) >= kMatchTarget || readInt(s_.playerscore.Caption) >= kMatchTarget)
+        s_.endflag = 1;
+    if (s_.endflag == 1) {
+        setTimer(s_.Timer2, TimerId::Timer2, false);
+        auto step = activity_.step(Work::EndOfHand);
+        checkendgame();
+    }
+
+    if (readInt(s_.AvPmove) == 0 && s_.lStatus.Caption == kYourTurn && readInt(s_.pull) == kStockSize) {
+        auto step = activity_.step(Work::Pass);
+        ask("Player Has No Cards To Move\r\n Player Will Give The Turn To Computer\r\n Computer Can Play Now ",
+            kPassTitle);
+        getturn();
+        changetocomputer();
+    }
+    if (s_.lStatus.Caption == kComputerTurn && readInt(s_.pull) == kStockSize && readInt(s_.AvCmove) == 0) {
+        auto step = activity_.step(Work::Pass);
+        ask("Computer Has No Cards To Move\r\n Computer Will Give The Turn To Player\r\n Player Can Play Now ",
+            kPassTitle);
+        getturn();
+        changetoplayer();
+    }
+    showcards();
+}
+
+} // namespace pipstone

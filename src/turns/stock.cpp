@@ -1,0 +1,121 @@
+// Get Card: the next tile of the stock goes to the hand of the side whose turn
+// it is, with the move sound and the tile flying from the stock to the end of
+// that side's row. The stock is taken in slot order, so the k-th draw of a
+// hand takes slot k.
+
+// own
+#include "app/game_window.h"
+#include "app/timing.h"
+#include "state/text_number.h"
+
+// std
+#include <cmath>
+
+namespace pipstone {
+
+namespace {
+
+constexpr int kStockSize = 14;
+constexpr float kRowStart = 1350;
+constexpr float kRowPitch = 480;
+constexpr float kComputerRowTop = 30;
+constexpr float kPlayerRowTop = 7675;
+
+} // namespace
+
+void GameWindow::getCardPressed()
+{
+    // Rule 3 of the policy: nothing during a step, after a tick.
+    if (activity_.inStep())
+        return;
+    if (activity_.busy()) {
+        activity_.defer([this] { getCardPressed(); });
+        return;
+    }
+    // The button follows the turn only at the next tick, so the press itself
+    // checks that the player may draw now.
+    if (!s_.PushButton3.Enabled || s_.lStatus.Caption != kYourTurn || handIsOver() || heldSlot_ != 0
+        || readInt(s_.pull) >= kStockSize)
+        return;
+    auto step = activity_.step(OneThingAtATime::Work::Draw);
+    PushButton3_Click();
+}
+
+void GameWindow::PushButton3_Click()
+{
+    if (readInt(s_.pull) >= kStockSize)
+        return; // there is no fifteenth stock tile
+    setTimer(s_.Timer2, TimerId::Timer2, false);
+    s_.creveal = 0;
+    variableppmove();
+    variableccmove();
+    arrangehands();
+    addTo(s_.pull, 1);
+    const int slot = readInt(s_.pull);
+    platform_.playSoundAsync("pic/Move.wav");
+    pump();
+    showSlot(slot);
+    Picture &first = s_.lcard[slot];
+    Picture &second = s_.rcard[slot];
+    s_.Cover.Visible = true;
+    s_.bringToFront(s_.Cover);
+    s_.Cover.Left = second.Left + 220;
+    s_.Cover.Top = first.Top - 420;
+
+    const int pips = readInt(first.Tag) + readInt(second.Tag);
+    int heldBefore = 0;
+    float rowTop = 0;
+    if (s_.lStatus.Caption == kComputerTurn) {
+        heldBefore = readInt(s_.cno);
+        addTo(s_.cno, 1);
+        addTo(s_.csc, pips);
+        ++s_.cextra;
+        s_.chand[7 + s_.cextra] = slot;
+        addTo(s_.max, 1);
+        rowTop = kComputerRowTop;
+    }
+    if (s_.lStatus.Caption == kYourTurn) {
+        heldBefore = readInt(s_.pno);
+        addTo(s_.pno, 1);
+        addTo(s_.psc, pips);
+        ++s_.pextra;
+        s_.phand[7 + s_.pextra] = slot;
+        addTo(s_.pmax, 1);
+        rowTop = kPlayerRowTop;
+    }
+    const float rowEnd = kRowStart + kRowPitch * static_cast<float>(heldBefore + 1);
+    first.Visible = second.Visible = false;
+    moveHalf(first, rowEnd, rowTop);
+    moveHalf(second, rowEnd, rowTop + 420);
+
+    for (long x = std::lround(s_.Cover.Left); x <= rowEnd; x += timing::kFlightStep) {
+        s_.Cover.Left = static_cast<float>(x);
+        Delay(timing::kDrawFlightWait);
+    }
+    pump();
+    if (s_.lStatus.Caption == kComputerTurn) {
+        for (long y = std::lround(s_.Cover.Top); y >= 60; y -= timing::kFlightStep) {
+            s_.Cover.Top = static_cast<float>(y);
+            Delay(timing::kDrawFlightWait);
+            pump();
+        }
+        s_.Cover.Visible = false;
+    }
+    if (s_.lStatus.Caption == kYourTurn) {
+        for (long y = std::lround(s_.Cover.Top); y <= kPlayerRowTop; y += timing::kFlightStep) {
+            s_.Cover.Top = static_cast<float>(y);
+            Delay(timing::kDrawFlightWait);
+            pump();
+        }
+        s_.Cover.Visible = false;
+    }
+    pump();
+    first.Visible = second.Visible = true;
+    showSlot(slot);
+    variableppmove();
+    variableccmove();
+    arrangehands();
+    setTimer(s_.Timer2, TimerId::Timer2, true);
+}
+
+} // namespace pipstone

@@ -1,0 +1,76 @@
+// Whose turn it is lives in the caption of the status label, which moves
+// between the two hand rows; the turn timer keeps "Get Card" in step with
+// the player's moves and starts the computer's.
+
+// own
+#include "app/game_window.h"
+#include "state/text_number.h"
+
+// std
+#include <cmath>
+
+namespace pipstone {
+
+namespace {
+
+constexpr float kBelowComputerRow = 1100;
+constexpr float kAbovePlayerRow = 7100;
+
+} // namespace
+
+void GameWindow::getturn()
+{
+    if (s_.lStatus.Caption == kYourTurn) {
+        s_.lStatus.Top = kBelowComputerRow;
+        s_.lStatus.Caption = kComputerTurn;
+    } else {
+        s_.lStatus.Top = kAbovePlayerRow;
+        s_.lStatus.Caption = kYourTurn;
+    }
+    pump();
+}
+
+void GameWindow::changetocomputer()
+{
+    s_.lStatus.Top = kBelowComputerRow;
+    s_.lStatus.Caption = kComputerTurn;
+}
+
+void GameWindow::changetoplayer()
+{
+    s_.lStatus.Top = kBelowComputerRow;
+    s_.lStatus.Caption = kYourTurn;
+}
+
+void GameWindow::Timer1_Timer()
+{
+    auto tick = activity_.tick(OneThingAtATime::Work::Timer1Tick);
+    variableppmove();
+    variableccmove();
+    const std::string status = s_.lStatus.Caption;
+    if (status == kYourTurn) {
+        s_.PushButton3.Enabled = readInt(s_.AvPmove) == 0;
+    } else if (status == kComputerTurn) {
+        s_.max = "0";
+        s_.PushButton3.Enabled = false;
+        // Once a side has played out, nobody moves again in this hand.
+        if (handIsOver())
+            return;
+        auto step = activity_.step(OneThingAtATime::Work::Placement);
+        domook();
+    }
+}
+
+// Waits on the monotonic clock, letting events run at least once.
+void GameWindow::Delay(double ms)
+{
+    const std::int64_t end = platform_.tickCount() + static_cast<std::int64_t>(std::nearbyint(ms));
+    pump();
+    while (platform_.tickCount() < end) {
+        platform_.stateChanged();
+        platform_.waitForEvents(end);
+        stillWanted();
+    }
+}
+
+} // namespace pipstone

@@ -1,0 +1,68 @@
+#include "support/game_harness.h"
+
+// std
+#include <utility>
+
+namespace pipstone::test {
+
+double ScriptedRandom::next()
+{
+    ++drawn;
+    if (!numbers_.empty()) {
+        last_ = numbers_.front();
+        numbers_.pop_front();
+    }
+    return last_;
+}
+
+namespace {
+
+// Every exchange of the shuffle then swaps a slot with itself, so the deal
+// keeps the set order: slots 15..21 hold 23 24 25 26 33 34 35 and the
+// player's slots 22..28 hold 36 44 45 46 55 56 66.
+std::unique_ptr<RandomSource> orNoShuffle(std::unique_ptr<RandomSource> random)
+{
+    if (random)
+        return random;
+    return std::make_unique<ScriptedRandom>(std::deque<double>{0.0});
+}
+
+} // namespace
+
+GameHarness::GameHarness(std::unique_ptr<RandomSource> random, bool load)
+    : game(platform, orNoShuffle(std::move(random)))
+{
+    if (load)
+        game.Form_Load();
+}
+
+void GameHarness::dragTo(int slot, float left, float top)
+{
+    const float grabX = 100, grabY = 100;
+    const float fromX = s().lcard[slot].Left + grabX;
+    const float fromY = s().lcard[slot].Top + grabY;
+    platform.press(fromX, fromY);
+    platform.move((fromX + left + grabX) / 2, (fromY + top + grabY) / 2);
+    platform.move(left + grabX, top + grabY);
+    platform.release(left + grabX, top + grabY);
+}
+
+bool GameHarness::untilPlayersTurn(std::int64_t limitMs)
+{
+    return platform.advanceUntil(
+        [this] { return s().lStatus.Caption == kYourTurn && !game.activity().busy(); }, limitMs);
+}
+
+void GameHarness::putTile(int slot, const std::string &code)
+{
+    const std::string a = code.substr(0, 1), b = code.substr(1, 1);
+    for (int other = 1; other <= kSlots; ++other) {
+        if (s().lcard[other].Tag == a && s().rcard[other].Tag == b) {
+            std::swap(s().lcard[other].Tag, s().lcard[slot].Tag);
+            std::swap(s().rcard[other].Tag, s().rcard[slot].Tag);
+            return;
+        }
+    }
+}
+
+} // namespace pipstone::test

@@ -1,0 +1,62 @@
+#pragma once
+
+// own
+#include "app/game_window.h"
+#include "platform/headless/headless_platform.h"
+#include "state/text_number.h"
+
+// std
+#include <deque>
+#include <memory>
+#include <string>
+
+namespace pipstone::test {
+
+// Random numbers the test writes down in advance; after the script runs out
+// it repeats its last number.
+class ScriptedRandom : public RandomSource {
+public:
+    explicit ScriptedRandom(std::deque<double> numbers = {})
+        : numbers_(std::move(numbers))
+    {
+    }
+    void reseed() override { ++reseeds; }
+    double next() override;
+    int reseeds = 0;
+    int drawn = 0;
+
+private:
+    std::deque<double> numbers_;
+    double last_ = 0.5;
+};
+
+// A game on the headless toolkit, with the moves a test needs.
+class GameHarness {
+public:
+    // Starts the game the way the program does; without a script the shuffle
+    // leaves every tile where the set list put it (all exchanges x == y).
+    explicit GameHarness(std::unique_ptr<RandomSource> random = nullptr, bool load = true);
+
+    GameState &s() { return game.state(); }
+    // Centre of the first half of a slot.
+    float centreX(int slot) { return s().lcard[slot].Left + 100; }
+    float centreY(int slot) { return s().lcard[slot].Top + 100; }
+
+    // Drags the tile of a slot so that its first half's top-left corner ends
+    // at (left, top), and releases it there.
+    void dragTo(int slot, float left, float top);
+    // Presses and releases a push button with the mouse.
+    void click(ButtonId button) { platform.click(button); }
+    void advance(std::int64_t ms) { platform.advance(ms); }
+    // Runs the clock until nothing is running and it is the player's move.
+    bool untilPlayersTurn(std::int64_t limitMs = 60000);
+
+    // Gives slot `slot` the tile code "ab" (the first half a, the second b),
+    // exchanging it with whichever slot held that code.
+    void putTile(int slot, const std::string &code);
+
+    HeadlessPlatform platform;
+    GameWindow game;
+};
+
+} // namespace pipstone::test

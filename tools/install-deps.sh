@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need,
+# only those that are missing.
+set -euo pipefail
+
+packages=(
+  cmake make g++ pkg-config
+  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
+  libgtest-dev libbenchmark-dev
+  fonts-liberation fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
