@@ -95,14 +95,12 @@ void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float 
     }
     heldSlot_ = 0;
     s_.Shmove.Visible = false;
-    if (s_.dragging != 0) {
-        if (s_.lcard[index].Top > kHandLine || s_.lStatus.Caption != kYourTurn || handIsOver()) {
-            // Still at the height of the hand, or not the player's move to make.
-            sendBackToDragOrigin(index);
-        } else {
-            placePlayerDrop(index);
-        }
-    }
+    // A right-button press in the middle of a drag clears `dragging`; the tile
+    // is then not handed on, but it still goes back rather than lie loose.
+    if (s_.dragging == 0 || s_.lcard[index].Top > kHandLine || s_.lStatus.Caption != kYourTurn || handIsOver())
+        sendBackToDragOrigin(index);
+    else
+        placePlayerDrop(index);
     setTimer(s_.Timer1, TimerId::Timer1, true);
 }
 
