@@ -1,0 +1,54 @@
+#pragma once
+
+// own
+#include "state/game_state.h"
+
+// std
+#include <string>
+#include <variant>
+#include <vector>
+
+// What the window shows, boiled down from the game state: the board marks and
+// tile halves in stacking order, then the labels. The game reports changes far
+// more often than anything visible changes (every step of a count, every
+// field it writes), so the window compares the new list with the one it
+// painted last and repaints only when they differ. Positions are in twips.
+namespace pipstone {
+
+struct DrawnShape {
+    float Left, Top, Width, Height;
+    Rgb border;
+    int borderWidth;
+    bool filled;
+    Rgb fill;
+    bool operator==(const DrawnShape &) const = default;
+};
+
+struct DrawnPicture {
+    float Left, Top, Width, Height;
+    int picture; // position in the picture table
+    bool operator==(const DrawnPicture &) const = default;
+};
+
+struct DrawnText {
+    std::string text;
+    float Left, Top, Width, Height;
+    std::string family;
+    double points;
+    bool bold;
+    bool centred;
+    Rgb color;
+    bool operator==(const DrawnText &) const = default;
+};
+
+using DrawnItem = std::variant<DrawnShape, DrawnPicture>;
+
+struct DisplayList {
+    std::vector<DrawnItem> items; // bottom first
+    std::vector<DrawnText> texts; // above every item
+    bool operator==(const DisplayList &) const = default;
+};
+
+DisplayList displayListOf(const GameState &state);
+
+} // namespace pipstone

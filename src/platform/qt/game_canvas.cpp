@@ -1,0 +1,170 @@
+#include "platform/qt/game_canvas.h"
+
+// own
+#include "platform/platform.h"
+#include "platform/qt/pointers.h"
+#include "platform/qt/qt_conversions.h"
+#include "platform/qt/tile_pictures.h"
+
+// Qt
+#include <QMouseEvent>
+#include <QPainter>
+
+// std
+#include <algorithm>
+#include <type_traits>
+
+namespace pipstone {
+
+namespace {
+
+int buttonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return kLeftButton;
+    case Qt::RightButton: return kRightButton;
+    case Qt::MiddleButton: return kMiddleButton;
+    default: return 0;
+    }
+}
+
+int heldButtons(Qt::MouseButtons buttons)
+{
+    int sum = 0;
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        if (buttons.testFlag(button))
+            sum += buttonCode(button);
+    return sum;
+}
+
+int shiftState(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) + (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) +
+           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+float twips(qreal pixels)
+{
+    return static_cast<float>(pixels * kTwipsPerPixel);
+}
+
+// A rounded rectangle whose border lies inside its bounds, as the window's
+// shapes draw it.
+void drawShape(QPainter &painter, const DrawnShape &shape)
+{
+    const QRectF bounds = pixelRect(shape.Left, shape.Top, shape.Width, shape.Height);
+    const qreal border = std::max(1, shape.borderWidth);
+    const QRectF inner = bounds.adjusted(border / 2, border / 2, -border / 2, -border / 2);
+    const qreal radius = std::min({10.0, bounds.width() / 6, bounds.height() / 6});
+    painter.setPen(QPen(toQColor(shape.border), border));
+    painter.setBrush(shape.filled ? QBrush(toQColor(shape.fill)) : Qt::NoBrush);
+    painter.drawRoundedRect(inner, radius, radius);
+}
+
+void drawText(QPainter &painter, const DrawnText &text)
+{
+    painter.setFont(toQFont(Font{text.family, text.points, text.bold, text.centred, text.color}));
+    painter.setPen(toQColor(text.color));
+    const Qt::Alignment alignment = Qt::AlignTop | (text.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    painter.drawText(pixelRect(text.Left, text.Top, text.Width, text.Height), alignment | Qt::TextDontClip,
+                     QString::fromStdString(text.text));
+}
+
+} // namespace
+
+GameCanvas::GameCanvas(QWidget *parent)
+    : QWidget(parent)
+    , grabbingHand_(grabbingHandCursor())
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GameCanvas::attach(PlatformEvents *events, const GameState *state)
+{
+    events_ = events;
+    state_ = state;
+    refresh();
+}
+
+bool GameCanvas::refresh()
+{
+    if (!state_)
+        return false;
+    DisplayList now = displayListOf(*state_);
+    if (now == shown_)
+        return false;
+    shown_ = std::move(now);
+    update();
+    if (underMouse())
+        updatePointer(mapFromGlobal(QCursor::pos()));
+    return true;
+}
+
+void GameCanvas::setBackground(const QColor &color)
+{
+    background_ = color;
+    update();
+}
+
+void GameCanvas::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.fillRect(rect(), background_);
+    for (const DrawnItem &item : shown_.items) {
+        std::visit(
+            [&painter](const auto &drawn) {
+                using Kind = std::decay_t<decltype(drawn)>;
+                if constexpr (std::is_same_v<Kind, DrawnShape>)
+                    drawShape(painter, drawn);
+                else
+                    drawTilePicture(painter, pixelRect(drawn.Left, drawn.Top, drawn.Width, drawn.Height),
+                                    drawn.picture);
+            },
+            item);
+    }
+    for (const DrawnText &text : shown_.texts)
+        drawText(painter, text);
+}
+
+void GameCanvas::mousePressEvent(QMouseEvent *event)
+{
+    const int button = buttonCode(event->button());
+    if (events_ && button != 0)
+        events_->onMouseDown(twips(event->position().x()), twips(event->position().y()), button,
+                             shiftState(event->modifiers()));
+}
+
+void GameCanvas::mouseMoveEvent(QMouseEvent *event)
+{
+    updatePointer(event->position());
+    if (events_)
+        events_->onMouseMove(twips(event->position().x()), twips(event->position().y()),
+                             heldButtons(event->buttons()), shiftState(event->modifiers()));
+}
+
+void GameCanvas::mouseReleaseEvent(QMouseEvent *event)
+{
+    const int button = buttonCode(event->button());
+    if (events_ && button != 0)
+        events_->onMouseUp(twips(event->position().x()), twips(event->position().y()), button,
+                           shiftState(event->modifiers()));
+}
+
+// Over the first half of a tile the grabbing hand shows; elsewhere the
+// canvas shows the window's pointer.
+void GameCanvas::updatePointer(QPointF position)
+{
+    const bool hand = state_ && showsGrabbingHand(*state_, twips(position.x()), twips(position.y()));
+    if (hand == showingHand_)
+        return;
+    showingHand_ = hand;
+    if (hand)
+        setCursor(grabbingHand_);
+    else
+        unsetCursor();
+}
+
+} // namespace pipstone

@@ -1,0 +1,47 @@
+#pragma once
+
+// own
+#include "platform/qt/display_list.h"
+
+// Qt
+#include <QColor>
+#include <QCursor>
+#include <QWidget>
+
+namespace pipstone {
+
+class PlatformEvents;
+
+// The painted part of the window: board marks, tile halves and labels, all
+// drawn from the game state. Mouse events go to the game in twips; which
+// tile they concern is the game's decision, not the canvas's.
+class GameCanvas : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit GameCanvas(QWidget *parent);
+
+    void attach(PlatformEvents *events, const GameState *state);
+    // Compares what the state shows with what was painted last and schedules
+    // a paint when they differ; true when they did.
+    bool refresh();
+    void setBackground(const QColor &color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void updatePointer(QPointF position);
+
+    PlatformEvents *events_ = nullptr;
+    const GameState *state_ = nullptr;
+    DisplayList shown_;
+    QColor background_{Qt::white};
+    QCursor grabbingHand_;
+    bool showingHand_ = false;
+};
+
+} // namespace pipstone

@@ -1,0 +1,206 @@
+#include "platform/qt/qt_platform.h"
+
+// own
+#include "app/timing.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/pointers.h"
+#include "platform/qt/qt_conversions.h"
+#include "platform/qt/sound_player.h"
+#include "state/game_state.h"
+
+// Qt
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+// std
+#include <algorithm>
+#include <climits>
+
+namespace pipstone {
+
+QtPlatform::QtPlatform(QString programFolder)
+    : folder_(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : std::move(programFolder))
+    , form_(std::make_unique<FormWindow>([this] { windowClosing(); }))
+    , sounds_(std::make_unique<SoundPlayer>())
+{
+    installFontSubstitutes();
+    clock_.start();
+    for (TimerId id : {TimerId::Timer1, TimerId::Timer2}) {
+        QTimer &t = timer(id);
+        t.setInterval(timing::kTimerInterval);
+        QObject::connect(&t, &QTimer::timeout, [this, id] {
+            if (events_)
+                events_->onTimer(id);
+        });
+    }
+    // The game's waits are 1 to 1000 ms; a coarse timer would stretch the short ones.
+    wake_.setSingleShot(true);
+    wake_.setTimerType(Qt::PreciseTimer);
+}
+
+QtPlatform::~QtPlatform() = default;
+
+QWidget &QtPlatform::window()
+{
+    return *form_;
+}
+
+void QtPlatform::attach(PlatformEvents *events, const GameState *state)
+{
+    events_ = events;
+    state_ = state;
+    form_->canvas().attach(events, state);
+    form_->buttons().attach(events);
+    stateChanged();
+}
+
+std::int64_t QtPlatform::tickCount()
+{
+    return clock_.elapsed();
+}
+
+void QtPlatform::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+// Sleeps in the event dispatcher until an event comes or the deadline passes,
+// so a long wait of the game costs no processor time.
+void QtPlatform::waitForEvents(std::int64_t deadline)
+{
+    const std::int64_t remaining = deadline - tickCount();
+    if (remaining <= 0 || quitting_) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    wake_.start(static_cast<int>(std::min<std::int64_t>(remaining, INT_MAX)));
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    wake_.stop();
+}
+
+QTimer &QtPlatform::timer(TimerId id)
+{
+    return id == TimerId::Timer1 ? timer1_ : timer2_;
+}
+
+// Switching on a running timer keeps its rhythm, as an interval timer does.
+void QtPlatform::setTimerRunning(TimerId id, bool running)
+{
+    QTimer &t = timer(id);
+    if (running && !t.isActive() && !quitting_)
+        t.start();
+    else if (!running)
+        t.stop();
+}
+
+void QtPlatform::messageBox(const std::string &text, const std::string &title)
+{
+    // Once the program ends, a box would start an event loop nobody ends.
+    if (quitting_)
+        return;
+    QString lines = QString::fromStdString(text);
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(title), lines, QMessageBox::Ok, form_.get());
+    box.exec();
+}
+
+QString QtPlatform::pathOf(const std::string &relativePath) const
+{
+    return QDir(folder_).filePath(QString::fromStdString(relativePath));
+}
+
+bool QtPlatform::fileExists(const std::string &relativePath)
+{
+    return QFileInfo(pathOf(relativePath)).isFile();
+}
+
+bool QtPlatform::loadPointer(const std::string &relativePath)
+{
+    pointer_ = loadCursorFile(pathOf(relativePath));
+    return pointer_.has_value();
+}
+
+// The skin is a Qt style sheet. Under a skin the window takes the colour of a
+// button face instead of white.
+void QtPlatform::applySkin(const std::string &relativePath)
+{
+    QFile file(pathOf(relativePath));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    const QString sheet = QString::fromUtf8(file.readAll());
+    const QColor face = form_->palette().color(QPalette::Button);
+    QPalette palette = form_->palette();
+    palette.setColor(QPalette::Window, face);
+    form_->setPalette(palette);
+    form_->canvas().setBackground(face);
+    form_->setStyleSheet(sheet);
+}
+
+void QtPlatform::playSoundAsync(const std::string &relativePath)
+{
+    sounds_->play(pathOf(relativePath));
+}
+
+void QtPlatform::centerWindow()
+{
+    const QScreen *screen = form_->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize outer = form_->frameGeometry().size();
+    form_->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+}
+
+void QtPlatform::openWebPage(const std::string &url)
+{
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+}
+
+void QtPlatform::stateChanged()
+{
+    if (!state_)
+        return;
+    if (state_->caption != caption_) {
+        caption_ = state_->caption;
+        form_->setWindowTitle(QString::fromStdString(caption_));
+    }
+    // After the first hover over a button the whole window shows the custom
+    // pointer, or the arrow when no cursor file was loaded.
+    if (state_->customPointer && !customPointerShown_) {
+        customPointerShown_ = true;
+        form_->setCursor(pointer_.value_or(QCursor(Qt::ArrowCursor)));
+    }
+    form_->buttons().sync(*state_);
+    form_->canvas().refresh();
+}
+
+void QtPlatform::repaintNow()
+{
+    stateChanged();
+    form_->canvas().repaint();
+}
+
+void QtPlatform::quit()
+{
+    quitting_ = true;
+    timer1_.stop();
+    timer2_.stop();
+    QCoreApplication::exit(0);
+    form_->hide();
+}
+
+void QtPlatform::windowClosing()
+{
+    if (events_)
+        events_->onClose();
+    if (!quitting_)
+        quit();
+}
+
+} // namespace pipstone

@@ -1,0 +1,76 @@
+#pragma once
+
+// own
+#include "platform/platform.h"
+
+// Qt
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QString>
+#include <QTimer>
+
+// std
+#include <memory>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace pipstone {
+
+class FormWindow;
+class SoundPlayer;
+
+// The game's toolkit on Qt: one fixed window with a painted board and three
+// buttons, two 100 ms timers, modal message boxes, a pointer from a cursor
+// file, a style-sheet skin and a wave sound. Files are looked up in the
+// program's folder unless another is given.
+class QtPlatform : public Platform {
+public:
+    explicit QtPlatform(QString programFolder = {});
+    ~QtPlatform() override;
+
+    // The window Form1, for the program to show.
+    QWidget &window();
+
+    void attach(PlatformEvents *events, const GameState *state) override;
+
+    std::int64_t tickCount() override;
+    void processEvents() override;
+    void waitForEvents(std::int64_t deadline) override;
+    void setTimerRunning(TimerId timer, bool running) override;
+    void messageBox(const std::string &text, const std::string &title) override;
+
+    bool fileExists(const std::string &relativePath) override;
+    bool loadPointer(const std::string &relativePath) override;
+    void applySkin(const std::string &relativePath) override;
+    void playSoundAsync(const std::string &relativePath) override;
+
+    void centerWindow() override;
+    void openWebPage(const std::string &url) override;
+
+    void stateChanged() override;
+    void repaintNow() override;
+    void quit() override;
+
+private:
+    QString pathOf(const std::string &relativePath) const;
+    QTimer &timer(TimerId id);
+    void windowClosing();
+
+    QString folder_;
+    PlatformEvents *events_ = nullptr;
+    const GameState *state_ = nullptr;
+    std::unique_ptr<FormWindow> form_;
+    std::unique_ptr<SoundPlayer> sounds_;
+    QElapsedTimer clock_;
+    QTimer timer1_;
+    QTimer timer2_;
+    QTimer wake_; // ends a wait for events at its deadline
+    std::optional<QCursor> pointer_;
+    std::string caption_;
+    bool customPointerShown_ = false;
+    bool quitting_ = false;
+};
+
+} // namespace pipstone
