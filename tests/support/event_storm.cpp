@@ -24,6 +24,8 @@ const char *nameOf(Input::Kind kind)
         return "hover";
     case Input::Kind::Close:
         return "close";
+    case Input::Kind::Look:
+        return "look";
     }
     return "?";
 }

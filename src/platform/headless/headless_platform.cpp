@@ -169,6 +169,10 @@ void HeadlessPlatform::deliver(const Input &input)
     using Kind = Input::Kind;
     if (!events_ || quitRequested)
         return;
+    if (input.kind == Kind::Look) {
+        input.look();
+        return;
+    }
     if (input.kind == Kind::Close) {
         events_->onClose();
         return;
@@ -232,40 +236,57 @@ void HeadlessPlatform::deliver(const Input &input)
     events_->onMouseUp(input.x, input.y, input.button, input.shift);
 }
 
+void HeadlessPlatform::postNow(Input::Kind kind, float x, float y, int button, int shift, ButtonId target)
+{
+    Input input;
+    input.kind = kind;
+    input.x = x;
+    input.y = y;
+    input.button = button;
+    input.shift = shift;
+    input.target = target;
+    input.at = now_;
+    post(std::move(input));
+    processEvents();
+}
+
 void HeadlessPlatform::press(float x, float y, int button, int shift)
 {
-    post({Input::Kind::Press, x, y, button, shift, ButtonId::NewGame, now_});
-    processEvents();
+    postNow(Input::Kind::Press, x, y, button, shift, ButtonId::NewGame);
 }
 
 void HeadlessPlatform::move(float x, float y, int buttons, int shift)
 {
-    post({Input::Kind::Move, x, y, buttons, shift, ButtonId::NewGame, now_});
-    processEvents();
+    postNow(Input::Kind::Move, x, y, buttons, shift, ButtonId::NewGame);
 }
 
 void HeadlessPlatform::release(float x, float y, int button, int shift)
 {
-    post({Input::Kind::Release, x, y, button, shift, ButtonId::NewGame, now_});
-    processEvents();
+    postNow(Input::Kind::Release, x, y, button, shift, ButtonId::NewGame);
 }
 
 void HeadlessPlatform::click(ButtonId button)
 {
-    post({Input::Kind::Click, 0, 0, kLeftButton, 0, button, now_});
-    processEvents();
+    postNow(Input::Kind::Click, 0, 0, kLeftButton, 0, button);
 }
 
 void HeadlessPlatform::hover(ButtonId button)
 {
-    post({Input::Kind::Hover, 0, 0, 0, 0, button, now_});
-    processEvents();
+    postNow(Input::Kind::Hover, 0, 0, 0, 0, button);
+}
+
+void HeadlessPlatform::lookAt(std::int64_t at, std::function<void()> look)
+{
+    Input input;
+    input.kind = Input::Kind::Look;
+    input.at = at;
+    input.look = std::move(look);
+    post(std::move(input));
 }
 
 void HeadlessPlatform::close()
 {
-    post({Input::Kind::Close, 0, 0, 0, 0, ButtonId::NewGame, now_});
-    processEvents();
+    postNow(Input::Kind::Close, 0, 0, 0, 0, ButtonId::NewGame);
 }
 
 } // namespace pipstone

@@ -30,13 +30,14 @@ public:
 
     // An input event, delivered when the clock reaches `at`.
     struct Input {
-        enum class Kind { Press, Move, Release, Click, Hover, Close };
+        enum class Kind { Press, Move, Release, Click, Hover, Close, Look };
         Kind kind = Kind::Move;
         float x = 0, y = 0;
         int button = 0;
         int shift = 0;
         ButtonId target = ButtonId::NewGame;
         std::int64_t at = 0;
+        std::function<void()> look; // Look: runs when the clock reaches `at`
     };
 
     // Platform
@@ -70,6 +71,9 @@ public:
     void click(ButtonId button);
     void hover(ButtonId button);
     void close();
+    // Runs `look` when the clock reaches `at`, even in the middle of a wait,
+    // so a test can see the game as the user sees it then.
+    void lookAt(std::int64_t at, std::function<void()> look);
 
     bool timerRunning(TimerId timer) const { return timers_[index(timer)].running; }
     // How long each message box stays open before the user presses OK.
@@ -98,6 +102,7 @@ private:
     bool fireDueTimer();
     std::int64_t nextHappening() const;
     void deliver(const Input &input);
+    void postNow(Input::Kind kind, float x, float y, int button, int shift, ButtonId target);
     const PushButton *buttonAt(float x, float y, ButtonId &id) const;
 
     PlatformEvents *events_ = nullptr;
