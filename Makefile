@@ -4,7 +4,7 @@ ASAN     ?= build-asan
 JOBS     ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIPSTONE_WERROR=ON
 
-.PHONY: deps build run test test-asan soak bench screenshot
+.PHONY: deps build run test test-asan soak
 
 deps:
 	@./tools/install-deps.sh
@@ -25,3 +25,8 @@ test-asan: deps
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# 100,000 seeded matches and 100,000 event storms, with every invariant
+# checked after every action.
+soak: build
+	PIPSTONE_SOAK=100000 ./$(BUILD)/tests/pipstone_reliability

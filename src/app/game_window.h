@@ -89,7 +89,7 @@ public:
 
 private:
     // The computer's two steps inside a placement (board/computer_move.cpp);
-    // placeComputerTurn returns false when the computer is blocked.
+    // computerTurn returns false when the computer is blocked.
     void computerOpening(bool &placed);
     bool computerTurn();
     void flyComputerTile();
@@ -105,7 +105,6 @@ private:
     void cancelHold();
     void placePlayerDrop(int slot);
     void getCardPressed();
-    void playerRelease(int index, int button, int shift, float x, float y);
 
     // Lets the toolkit's pending events run once; afterwards the step checks
     // that it is still wanted (see one_thing_at_a_time.h).

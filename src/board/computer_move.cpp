@@ -6,6 +6,7 @@
 
 // own
 #include "app/game_window.h"
+#include "state/places.h"
 #include "app/timing.h"
 #include "state/text_number.h"
 
@@ -16,15 +17,13 @@ namespace pipstone {
 
 namespace {
 
-constexpr int kStockSize = 14;
-constexpr float kComputerRowBottom = 1000;
 constexpr float kParkLeft = 3000;
 constexpr float kParkLeftEnd = 2000;
 constexpr float kParkRightEnd = 5000;
 
 bool inComputerRow(const GameState &s, int slot)
 {
-    return slot > 0 && s.lcard[slot].Top < kComputerRowBottom;
+    return slot > 0 && isInComputerRow(s.lcard[slot].Top);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 // own
 #include "app/game_window.h"
+#include "state/places.h"
 #include "state/text_number.h"
 
 namespace pipstone {
@@ -12,7 +13,6 @@ namespace {
 
 constexpr float kFrameMargin = 25;
 constexpr float kHandLine = 7100;  // a tile released below this stays in the hand
-constexpr float kPlayerRow = 7500; // first halves at or below this lie in the player's row
 
 bool fitsAnOpenEnd(const GameState &s)
 {
@@ -29,7 +29,7 @@ void GameWindow::lcard_MouseDown(int index, int button, int, float x, float y)
     }
     // A tile on the board never takes the mouse again, and nothing is taken up
     // while a tick or a step runs (they hand values through the same fields).
-    if (s_.lcard[index].Top < kPlayerRow || activity_.busy() || heldSlot_ != 0)
+    if (s_.lcard[index].Top < kPlayerRowLine || activity_.busy() || heldSlot_ != 0)
         return;
     setTimer(s_.Timer1, TimerId::Timer1, false);
     heldSlot_ = index;

@@ -6,13 +6,12 @@
 
 // own
 #include "app/game_window.h"
+#include "state/places.h"
 #include "state/text_number.h"
 
 namespace pipstone {
 
 namespace {
-
-constexpr float kHalfPitch = 420;
 
 struct HalfOffsets {
     float firstX, firstY, secondX, secondY;

@@ -4,6 +4,7 @@
 
 // own
 #include "app/game_window.h"
+#include "state/places.h"
 #include "state/text_number.h"
 #include "tiles/pictures.h"
 
@@ -11,7 +12,6 @@ namespace pipstone {
 
 namespace {
 
-constexpr int kMatchTarget = 101;
 const std::string kResultTitle = "  Brisk Domino     Max Score = 101  ";
 
 std::string scoreOf(const std::string &field)

@@ -4,6 +4,7 @@
 
 // own
 #include "app/game_window.h"
+#include "state/places.h"
 #include "state/text_number.h"
 #include "tiles/pictures.h"
 
@@ -19,10 +20,10 @@ void GameWindow::showcards()
     const int firstPips = readInt(first.Tag);
     const int secondPips = readInt(second.Tag);
 
-    if (first.Top >= 1000 && first.Left > 1080) {
-        if (first.Top == 7675)
+    if (first.Top >= kComputerRowBottom && first.Left > kStockColumnRight) {
+        if (first.Top == kPlayerRowTop)
             s_.faceset = 0;
-        if (first.Top < 7500)
+        if (first.Top < kPlayerRowLine)
             s_.faceset = 9;
         if (s_.Shl[5].Visible || s_.Shl[17].Visible || s_.Shr[5].Visible || s_.Shr[17].Visible)
             s_.faceset = 0;
@@ -41,7 +42,7 @@ void GameWindow::showcards()
         s_.Cover.CoverU = s_.Cover.CoverD = kBackPicture;
     }
 
-    if (first.Top < 7500 && first.Top > 1000 && first.Left > 1080) {
+    if (first.Top < kPlayerRowLine && first.Top > kComputerRowBottom && first.Left > kStockColumnRight) {
         s_.faceset = second.Top == first.Top ? kTurnedOffset : 0;
         first.picture = s_.faceset + firstPips + 1;
         second.picture = s_.faceset + secondPips + 1;

@@ -4,15 +4,12 @@
 
 // own
 #include "app/game_window.h"
+#include "state/places.h"
 #include "state/text_number.h"
 
 namespace pipstone {
 
 namespace {
-
-constexpr int kStockSize = 14;
-constexpr int kMatchTarget = 101;
-constexpr float kPlayerRow = 7500;
 
 const std::string kPassTitle = "Brisk Domino Max Score = 101";
 
@@ -27,7 +24,7 @@ void GameWindow::Timer2_Timer()
     variableppmove();
     variableccmove();
     for (int i = 1; i <= kSlots; ++i) {
-        const bool inPlayerRow = s_.lcard[i].Top > kPlayerRow;
+        const bool inPlayerRow = s_.lcard[i].Top > kPlayerRowLine;
         s_.lcard[i].Enabled = inPlayerRow;
         s_.faceset = inPlayerRow ? 0 : 9;
     }

@@ -8,6 +8,7 @@
 
 // own
 #include "app/game_window.h"
+#include "state/places.h"
 #include "state/text_number.h"
 
 namespace pipstone {
@@ -15,13 +16,6 @@ namespace pipstone {
 namespace {
 
 using Work = OneThingAtATime::Work;
-
-// The counts' own tests of where a tile is; they differ from the display's.
-constexpr float kPlayerRowTop = 7650;
-constexpr float kComputerRowBottom = 1000;
-
-constexpr float kRowStart = 1350;
-constexpr float kRowPitch = 480;
 
 int playableHalves(const GameState &s, int slot)
 {
@@ -45,7 +39,7 @@ void GameWindow::variableppmove()
     const int n = 7 + s_.pextra;
     for (int i = 1; i <= n && i <= kSlots; ++i) {
         const int t = s_.phand[i];
-        if (t > 0 && s_.lcard[t].Top >= kPlayerRowTop)
+        if (t > 0 && isCountedInPlayerRow(s_.lcard[t].Top))
             addTo(s_.AvPmove, playableHalves(s_, t));
         pump();
     }
@@ -59,7 +53,7 @@ void GameWindow::variableccmove()
     const int n = 7 + s_.cextra;
     for (int i = 1; i <= n && i <= kSlots; ++i) {
         const int t = s_.chand[i];
-        if (t > 0 && s_.lcard[t].Top < kComputerRowBottom) {
+        if (t > 0 && isInComputerRow(s_.lcard[t].Top)) {
             addTo(s_.AvCmove, playableHalves(s_, t));
             s_.List1.push_back(twoDigits(t));
         }
@@ -77,11 +71,11 @@ void GameWindow::arrangehands()
                 continue;
             ++col;
             moveHalf(s_.lcard[t], kRowStart + kRowPitch * col, top);
-            moveHalf(s_.rcard[t], kRowStart + kRowPitch * col, top + 420);
+            moveHalf(s_.rcard[t], kRowStart + kRowPitch * col, top + kHalfPitch);
         }
     };
-    closeUp(s_.phand, [](float top) { return top >= kPlayerRowTop; }, 7675);
-    closeUp(s_.chand, [](float top) { return top < kComputerRowBottom; }, 30);
+    closeUp(s_.phand, isCountedInPlayerRow, kPlayerRowTop);
+    closeUp(s_.chand, isInComputerRow, kComputerRowTop);
     variableppmove();
     variableccmove();
 }

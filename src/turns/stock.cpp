@@ -5,6 +5,7 @@
 
 // own
 #include "app/game_window.h"
+#include "state/places.h"
 #include "app/timing.h"
 #include "state/text_number.h"
 
@@ -12,16 +13,6 @@
 #include <cmath>
 
 namespace pipstone {
-
-namespace {
-
-constexpr int kStockSize = 14;
-constexpr float kRowStart = 1350;
-constexpr float kRowPitch = 480;
-constexpr float kComputerRowTop = 30;
-constexpr float kPlayerRowTop = 7675;
-
-} // namespace
 
 void GameWindow::getCardPressed()
 {
@@ -60,7 +51,7 @@ void GameWindow::PushButton3_Click()
     s_.Cover.Visible = true;
     s_.bringToFront(s_.Cover);
     s_.Cover.Left = second.Left + 220;
-    s_.Cover.Top = first.Top - 420;
+    s_.Cover.Top = first.Top - kHalfPitch;
 
     const int pips = readInt(first.Tag) + readInt(second.Tag);
     int heldBefore = 0;
@@ -86,7 +77,7 @@ void GameWindow::PushButton3_Click()
     const float rowEnd = kRowStart + kRowPitch * static_cast<float>(heldBefore + 1);
     first.Visible = second.Visible = false;
     moveHalf(first, rowEnd, rowTop);
-    moveHalf(second, rowEnd, rowTop + 420);
+    moveHalf(second, rowEnd, rowTop + kHalfPitch);
 
     for (long x = std::lround(s_.Cover.Left); x <= rowEnd; x += timing::kFlightStep) {
         s_.Cover.Left = static_cast<float>(x);
