@@ -1,0 +1,194 @@
+#include "support/game_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace pipstone::test {
+namespace {
+
+// Notes what the game asks of the toolkit during start-up, with what the
+// window held at that moment.
+class StartupRecorder : public HeadlessPlatform {
+public:
+    void attach(PlatformEvents *events, const GameState *state) override
+    {
+        HeadlessPlatform::attach(events, state);
+        if (state)
+            seen_ = state;
+    }
+    void applySkin(const std::string &path) override
+    {
+        note("skin");
+        HeadlessPlatform::applySkin(path);
+    }
+    void centerWindow() override
+    {
+        note("centre");
+        HeadlessPlatform::centerWindow();
+    }
+    bool loadPointer(const std::string &path) override
+    {
+        note("pointer");
+        return HeadlessPlatform::loadPointer(path);
+    }
+    void openWebPage(const std::string &url) override
+    {
+        note("page");
+        HeadlessPlatform::openWebPage(url);
+    }
+
+    std::vector<std::string> calls;
+
+private:
+    void note(const std::string &what)
+    {
+        const bool dealt = seen_->lcard[28].exists;
+        calls.push_back(what + (dealt ? " dealt" : "") + (seen_->caption.empty() ? "" : " captioned"));
+    }
+    const GameState *seen_ = nullptr;
+};
+
+// A script that leaves the shuffle alone and then draws `startupDraw`.
+std::unique_ptr<ScriptedRandom> startingWith(double startupDraw)
+{
+    std::deque<double> script(2 * kSlots, 0.0);
+    script.push_back(startupDraw);
+    return std::make_unique<ScriptedRandom>(script);
+}
+
+TEST(Startup, DealsBeforeTheWindowShowsAndCaptionsIt)
+{
+    StartupRecorder platform;
+    platform.files = {"HAND-M.CUR", "x/o.cjs"};
+    GameWindow game(platform, startingWith(0.065));
+    game.Form_Load();
+    const std::vector<std::string> expected{"skin", "centre dealt", "pointer dealt", "page dealt"};
+    EXPECT_EQ(platform.calls, expected);
+    EXPECT_EQ(game.state().caption, "Pipstone");
+    EXPECT_EQ(game.state().lStatus.Caption, kYourTurn);
+    EXPECT_EQ(game.state().lStatus.Top, 1065);
+    EXPECT_EQ(platform.centred, 1);
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST(Startup, OptionalFilesAreUsedWhenPresentAndSkippedWhenNot)
+{
+    const struct {
+        std::set<std::string> files;
+        bool pointer;
+        bool skin;
+    } cases[] = {
+        {{}, false, false},
+        {{"HAND-M.CUR"}, true, false},
+        {{"x/o.cjs"}, false, true},
+        {{"HAND-M.CUR", "x/o.cjs"}, true, true},
+        {{"hand-m.cur", "o.cjs"}, false, false},
+    };
+    for (const auto &c : cases) {
+        GameHarness h(nullptr, /*load=*/false);
+        h.platform.files = c.files;
+        h.game.Form_Load();
+        const std::string name = c.files.empty() ? "no files" : *c.files.begin();
+        EXPECT_EQ(h.s().pointerLoaded, c.pointer) << name;
+        EXPECT_EQ(h.platform.skinsApplied, c.skin ? std::vector<std::string>{"x/o.cjs"} : std::vector<std::string>{})
+            << name;
+        EXPECT_FALSE(h.s().customPointer) << name;
+        EXPECT_EQ(h.s().caption, "Pipstone") << name;
+        EXPECT_EQ(h.s().lStatus.Caption, kYourTurn) << name;
+    }
+}
+
+TEST(Startup, TheCustomPointerComesWithTheFirstHoverOnAButtonAndStays)
+{
+    for (ButtonId button : {ButtonId::NewGame, ButtonId::CheatComp, ButtonId::GetCard}) {
+        GameHarness h(nullptr, /*load=*/false);
+        h.platform.files = {"HAND-M.CUR"};
+        h.game.Form_Load();
+        h.advance(500);
+        EXPECT_FALSE(h.s().customPointer);
+        h.platform.hover(button);
+        EXPECT_TRUE(h.s().customPointer);
+        h.platform.move(6000, 6000, 0);
+        h.advance(500);
+        EXPECT_TRUE(h.s().customPointer);
+    }
+}
+
+TEST(Startup, TheHomePageOpensOnlyWhenTheStartupDrawGivesSeven)
+{
+    const struct {
+        double draw;
+        bool opens;
+    } cases[] = {{0.0, false}, {0.0599, false}, {0.0601, true}, {0.065, true}, {0.0699, true}, {0.07, false},
+                 {0.5, false}, {0.999, false}};
+    for (const auto &c : cases) {
+        auto random = startingWith(c.draw);
+        ScriptedRandom &scripted = *random;
+        GameHarness h(std::move(random));
+        EXPECT_EQ(scripted.drawn, 2 * kSlots + 1) << c.draw;
+        EXPECT_EQ(h.platform.pagesOpened.size(), c.opens ? 1u : 0u) << c.draw;
+        // Never again later in the run, whatever is drawn then.
+        h.advance(2000);
+        h.click(ButtonId::NewGame);
+        h.advance(2000);
+        EXPECT_EQ(h.platform.pagesOpened.size(), c.opens ? 1u : 0u) << c.draw;
+    }
+}
+
+TEST(Startup, ClosingDuringTheCheatViewEndsTheProgramAtOnce)
+{
+    GameHarness h;
+    h.advance(1000);
+    const std::int64_t start = h.platform.tickCount();
+    HeadlessPlatform::Input close;
+    close.kind = HeadlessPlatform::Input::Kind::Close;
+    close.at = start + 400;
+    h.platform.post(close);
+    h.click(ButtonId::CheatComp);
+    EXPECT_TRUE(h.platform.quitRequested);
+    EXPECT_TRUE(h.game.closed());
+    EXPECT_LT(h.platform.tickCount(), start + 1000) << "the one-second wait does not run out";
+    EXPECT_FALSE(h.platform.timerRunning(TimerId::Timer1));
+    EXPECT_FALSE(h.platform.timerRunning(TimerId::Timer2));
+
+    // Nothing of the game runs any more: no tick, no click, no hover.
+    h.s().compscore.Caption = "x";
+    h.s().AvPmove = "x";
+    const std::vector<std::string> list = h.s().List1;
+    h.advance(3000);
+    h.click(ButtonId::NewGame);
+    h.platform.hover(ButtonId::GetCard);
+    EXPECT_EQ(h.s().compscore.Caption, "x");
+    EXPECT_EQ(h.s().AvPmove, "x");
+    EXPECT_EQ(h.s().List1, list);
+    EXPECT_EQ(h.s().mturn, "1");
+    EXPECT_FALSE(h.s().customPointer);
+}
+
+TEST(Startup, ClosingDuringTheComputersFlightLeavesTheMoveUnfinished)
+{
+    GameHarness h;
+    // The player opens with [3|6] on the right; the computer answers with a
+    // flight that takes far longer than 300 ms.
+    h.dragTo(22, 7120, 4045);
+    ASSERT_EQ(h.s().first[0], "1");
+    ASSERT_EQ(h.s().lStatus.Caption, kComputerTurn);
+    const std::string cno = h.s().cno;
+    const std::int64_t start = h.platform.tickCount();
+    HeadlessPlatform::Input close;
+    close.kind = HeadlessPlatform::Input::Kind::Close;
+    close.at = start + 300;
+    h.platform.post(close);
+    h.advance(5000);
+    EXPECT_TRUE(h.game.closed());
+    EXPECT_TRUE(h.s().Cover.Visible) << "closed in mid-flight";
+    EXPECT_EQ(h.s().cno, cno) << "the computer's tile is not laid";
+    EXPECT_EQ(h.s().lStatus.Caption, kComputerTurn);
+}
+
+} // namespace
+} // namespace pipstone::test
