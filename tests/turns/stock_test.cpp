@@ -1,0 +1,171 @@
+#include "support/game_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace pipstone::test {
+
+namespace {
+
+// The player's turn after an opening whose ends (2 and 2) fit none of the
+// player's tiles, with Get Card enabled.
+struct NoMove : GameHarness {
+    NoMove()
+    {
+        s().first[0] = "1";
+        s().cu = "2";
+        s().cd = "2";
+        s().PushButton3.Enabled = true;
+    }
+    bool inPlayersRow(int slot) { return s().lcard[slot].Top == 7675 && s().rcard[slot].Top == 8095; }
+};
+
+} // namespace
+
+TEST(Stock, TheFirstDrawTakesSlotOneAndTheFourteenthSlotFourteen)
+{
+    NoMove h;
+    h.click(ButtonId::GetCard);
+    EXPECT_EQ(h.s().pull, "1");
+    EXPECT_TRUE(h.inPlayersRow(1));
+
+    NoMove last;
+    last.s().pull = "13";
+    last.click(ButtonId::GetCard);
+    EXPECT_EQ(last.s().pull, "14");
+    EXPECT_TRUE(last.inPlayersRow(14));
+    last.s().PushButton3.Enabled = true;
+    last.click(ButtonId::GetCard);
+    EXPECT_EQ(last.s().pull, "14");
+    EXPECT_EQ(last.s().pno, "8");
+}
+
+TEST(Stock, ADrawEndsInTheRowOfTheSideToMove)
+{
+    const struct {
+        const std::string &status;
+        int handBefore;
+        float top;
+    } sides[] = {{kYourTurn, 5, 7675}, {kComputerTurn, 7, 30}};
+    for (const auto &side : sides) {
+        SCOPED_TRACE(side.status);
+        NoMove h;
+        GameState &s = h.s();
+        const bool player = side.status == kYourTurn;
+        s.lStatus.Caption = side.status;
+        // Called directly, so keep the turn timer from starting a move meanwhile.
+        s.Timer1.Enabled = false;
+        h.putTile(1, "25");
+        if (player) {
+            // Two of the player's tiles are on the board already.
+            for (int slot : {27, 28})
+                s.lcard[slot].Top = s.rcard[slot].Top = 4000;
+            s.pno = "5";
+        }
+        const int sc = readInt(player ? s.psc : s.csc);
+        h.game.PushButton3_Click();
+
+        const float left = 1350 + 480.0f * (side.handBefore + 1);
+        EXPECT_EQ(s.lcard[1].Left, left);
+        EXPECT_EQ(s.rcard[1].Left, left);
+        EXPECT_EQ(s.lcard[1].Top, side.top);
+        EXPECT_EQ(s.rcard[1].Top, side.top + 420);
+        EXPECT_TRUE(s.lcard[1].Visible && s.rcard[1].Visible);
+        EXPECT_FALSE(s.Cover.Visible);
+        EXPECT_EQ(s.pull, "1");
+        EXPECT_EQ(player ? s.pno : s.cno, toText(side.handBefore + 1));
+        EXPECT_EQ(readInt(player ? s.psc : s.csc), sc + 7);
+        EXPECT_EQ(player ? s.pextra : s.cextra, 1);
+        EXPECT_EQ(player ? s.phand[8] : s.chand[8], 1);
+        EXPECT_EQ(player ? s.pmax : s.max, "1");
+        EXPECT_EQ(player ? s.cno : s.pno, "7"); // the other side keeps its hand
+        if (!player) {
+            EXPECT_NE(std::find(s.List1.begin(), s.List1.end(), "01"), s.List1.end());
+        }
+        // [2|5] fits the open end 2 once.
+        EXPECT_EQ(player ? s.AvPmove : s.AvCmove, player ? "1" : "4");
+    }
+}
+
+TEST(Stock, EachPressDrawsOneTile)
+{
+    NoMove h;
+    for (int press = 1; press <= 3; ++press) {
+        h.click(ButtonId::GetCard);
+        EXPECT_EQ(h.s().pull, toText(press));
+        EXPECT_EQ(h.s().pno, toText(7 + press));
+        EXPECT_TRUE(h.inPlayersRow(press));
+    }
+    // The third tile, [0|2], fits: the turn timer's tick that fell due during
+    // the draw runs as soon as the draw is over and turns the button off.
+    EXPECT_FALSE(h.s().PushButton3.Enabled);
+    h.click(ButtonId::GetCard);
+    EXPECT_EQ(h.s().pull, "3");
+}
+
+TEST(Stock, APressDuringARunningDrawDoesNothing)
+{
+    NoMove h;
+    HeadlessPlatform::Input press;
+    press.kind = HeadlessPlatform::Input::Kind::Click;
+    press.target = ButtonId::GetCard;
+    press.at = 300; // in the middle of the flight
+    h.platform.post(press);
+    h.click(ButtonId::GetCard);
+    h.advance(3000);
+    EXPECT_EQ(h.s().pull, "1");
+    EXPECT_EQ(h.s().pno, "8");
+}
+
+TEST(Stock, TheMoveSoundPlaysWhenItsFileIsThere)
+{
+    for (bool present : {true, false}) {
+        NoMove h;
+        if (present)
+            h.platform.files.insert("pic/Move.wav");
+        h.click(ButtonId::GetCard);
+        EXPECT_EQ(h.platform.soundsPlayed.size(), present ? 1u : 0u);
+        EXPECT_EQ(h.s().pull, "1") << "present " << present;
+        EXPECT_TRUE(h.inPlayersRow(1));
+    }
+}
+
+TEST(Stock, ThePeriodicCheckIsOffDuringTheDraw)
+{
+    NoMove h;
+    h.s().ccsc = "12"; // the periodic check would show it as "012"
+    const std::string shown = h.s().compscore.Caption;
+    h.click(ButtonId::GetCard); // the draw takes more than a second
+    EXPECT_EQ(h.s().compscore.Caption, shown);
+    EXPECT_TRUE(h.platform.timerRunning(TimerId::Timer2));
+    h.advance(150);
+    EXPECT_EQ(h.s().compscore.Caption, "012");
+}
+
+TEST(Stock, APressWhenThePlayerMayNotDrawDoesNothing)
+{
+    const struct {
+        const char *what;
+        void (*setUp)(GameState &);
+    } cases[] = {
+        {"computer's turn", [](GameState &s) { s.lStatus.Caption = kComputerTurn; }},
+        {"player played out", [](GameState &s) { s.pno = "0"; }},
+        {"computer played out", [](GameState &s) { s.cno = "0"; }},
+        {"stock empty", [](GameState &s) { s.pull = "14"; }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        NoMove h;
+        c.setUp(h.s());
+        const std::string pull = h.s().pull;
+        h.platform.files.insert("pic/Move.wav");
+        h.click(ButtonId::GetCard);
+        EXPECT_EQ(h.s().pull, pull);
+        EXPECT_TRUE(h.platform.soundsPlayed.empty());
+        EXPECT_EQ(h.s().pextra, 0);
+        EXPECT_EQ(h.s().cextra, 0);
+    }
+}
+
+} // namespace pipstone::test
