@@ -3,12 +3,14 @@
 // std
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 
 namespace pipstone {
 
 double readNumber(std::string_view text)
 {
+    // Most texts are a single pip or digit: read those at once.
+    if (text.size() == 1 && text[0] >= '0' && text[0] <= '9')
+        return text[0] - '0';
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
@@ -47,18 +49,27 @@ std::string toText(long long value)
     return std::to_string(value);
 }
 
+namespace {
+
+// The decimal text of a whole number, zero-padded to at least `width` digits.
+std::string padded(long long value, std::size_t width)
+{
+    std::string digits = toText(value < 0 ? -value : value);
+    if (digits.size() < width)
+        digits.insert(0, width - digits.size(), '0');
+    return value < 0 ? "-" + digits : digits;
+}
+
+} // namespace
+
 std::string formatScore(long long value)
 {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%03lld", value);
-    return buffer;
+    return padded(value, 3);
 }
 
 std::string twoDigits(int value)
 {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d", value);
-    return buffer;
+    return padded(value, 2);
 }
 
 void addTo(std::string &field, long long delta)

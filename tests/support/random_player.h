@@ -27,6 +27,7 @@ public:
     GameHarness harness;
     std::vector<std::string> actions; // what was done, for the failure report
     int hands = 1;
+    bool checkInvariants = true; // off to measure the game alone
 
 private:
     void playersMove();

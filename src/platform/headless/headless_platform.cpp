@@ -33,11 +33,13 @@ void HeadlessPlatform::setTimerRunning(TimerId timer, bool running)
 // One pass over what is due now: input first, then each due timer once.
 void HeadlessPlatform::processEvents()
 {
+    if (queue_.empty() && !dueNow(timers_[0]) && !dueNow(timers_[1]))
+        return; // the common case inside the game's counts and waits
     while (!quitRequested && deliverDueInput()) {
     }
     for (TimerId id : {TimerId::Timer1, TimerId::Timer2}) {
         TimerState &t = timers_[index(id)];
-        if (quitRequested || !t.running || t.due > now_)
+        if (quitRequested || !dueNow(t))
             continue;
         t.due = now_ + timing::kTimerInterval;
         if (events_)

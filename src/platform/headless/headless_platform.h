@@ -98,6 +98,7 @@ private:
         std::int64_t due = 0;
     };
     static int index(TimerId timer) { return timer == TimerId::Timer1 ? 0 : 1; }
+    bool dueNow(const TimerState &t) const { return t.running && t.due <= now_; }
     bool deliverDueInput();
     bool fireDueTimer();
     std::int64_t nextHappening() const;
