@@ -4,7 +4,7 @@ ASAN     ?= build-asan
 JOBS     ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIPSTONE_WERROR=ON
 
-.PHONY: deps build run test test-asan soak
+.PHONY: deps build run test test-asan soak bench
 
 deps:
 	@./tools/install-deps.sh
@@ -30,3 +30,10 @@ test-asan: deps
 # checked after every action.
 soak: build
 	PIPSTONE_SOAK=100000 ./$(BUILD)/tests/pipstone_reliability
+
+# Start-up, memory, idle cost, flights and simulated matches, each against its
+# baseline (README.md, "Benchmark"). A missed target is reported, not fatal.
+bench: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) --target pipstone_bench -j $(JOBS)
+	./$(BUILD)/bench/pipstone_bench

@@ -164,6 +164,21 @@ void QtPlatform::openWebPage(const std::string &url)
 
 void QtPlatform::stateChanged()
 {
+    syncWindow();
+    form_->canvas().refresh();
+}
+
+// Paints at once, but only when what shows has changed: the periodic check
+// asks for this ten times a second.
+void QtPlatform::repaintNow()
+{
+    syncWindow();
+    if (form_->canvas().refresh())
+        form_->canvas().repaint();
+}
+
+void QtPlatform::syncWindow()
+{
     if (!state_)
         return;
     if (state_->caption != caption_) {
@@ -177,13 +192,6 @@ void QtPlatform::stateChanged()
         form_->setCursor(pointer_.value_or(QCursor(Qt::ArrowCursor)));
     }
     form_->buttons().sync(*state_);
-    form_->canvas().refresh();
-}
-
-void QtPlatform::repaintNow()
-{
-    stateChanged();
-    form_->canvas().repaint();
 }
 
 void QtPlatform::quit()

@@ -57,6 +57,7 @@ private:
     QString pathOf(const std::string &relativePath) const;
     QTimer &timer(TimerId id);
     void windowClosing();
+    void syncWindow();
 
     QString folder_;
     PlatformEvents *events_ = nullptr;

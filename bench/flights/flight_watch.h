@@ -1,0 +1,52 @@
+#pragma once
+
+// own
+#include "platform/platform.h"
+
+// std
+#include <functional>
+
+namespace pipstone::bench {
+
+// Stands between the game and its toolkit, passing every call through, and
+// times the flights: a flight lasts from the toolkit first seeing the flying
+// tile (the cover box) shown until it first sees it hidden again. The clock
+// is the caller's, so the same watch times a flight on the wall clock of a
+// real toolkit and on the virtual clock of the headless one.
+class FlightWatch : public Platform {
+public:
+    FlightWatch(Platform &inner, std::function<double()> nowMs);
+
+    // Milliseconds of the last flight that ended, -1 when none has since
+    // the last call of forget().
+    double lastFlightMs() const { return lastFlightMs_; }
+    void forget() { lastFlightMs_ = -1; }
+
+    void attach(PlatformEvents *events, const GameState *state) override;
+    std::int64_t tickCount() override { return inner_.tickCount(); }
+    void processEvents() override { inner_.processEvents(); }
+    void waitForEvents(std::int64_t deadline) override { inner_.waitForEvents(deadline); }
+    void setTimerRunning(TimerId timer, bool running) override { inner_.setTimerRunning(timer, running); }
+    void messageBox(const std::string &text, const std::string &title) override { inner_.messageBox(text, title); }
+    bool fileExists(const std::string &relativePath) override { return inner_.fileExists(relativePath); }
+    bool loadPointer(const std::string &relativePath) override { return inner_.loadPointer(relativePath); }
+    void applySkin(const std::string &relativePath) override { inner_.applySkin(relativePath); }
+    void playSoundAsync(const std::string &relativePath) override { inner_.playSoundAsync(relativePath); }
+    void centerWindow() override { inner_.centerWindow(); }
+    void openWebPage(const std::string &url) override { inner_.openWebPage(url); }
+    void stateChanged() override;
+    void repaintNow() override;
+    void quit() override { inner_.quit(); }
+
+private:
+    void look();
+
+    Platform &inner_;
+    std::function<double()> nowMs_;
+    const GameState *state_ = nullptr;
+    bool flying_ = false;
+    double startedAt_ = 0;
+    double lastFlightMs_ = -1;
+};
+
+} // namespace pipstone::bench

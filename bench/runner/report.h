@@ -1,0 +1,30 @@
+#pragma once
+
+// std
+#include <string>
+#include <vector>
+
+namespace pipstone::bench {
+
+// One line of the final table: a figure, what it is held against, their
+// ratio and whether the target is met.
+struct Row {
+    std::string name;
+    std::string measured;
+    std::string baseline; // the value and what it is
+    double ratio = 0;
+    std::string target;
+    bool pass = false;
+};
+
+// Prints the rows as a table on standard output.
+void printTable(const std::vector<Row> &rows);
+
+// The middle value (the mean of the two middle ones for an even count); 0
+// for none.
+double median(std::vector<double> values);
+
+// A number with a unit, e.g. "93.1 ms".
+std::string withUnit(double value, const char *unit, int decimals = 1);
+
+} // namespace pipstone::bench

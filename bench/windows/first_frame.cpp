@@ -1,0 +1,77 @@
+#include "first_frame.h"
+
+// Qt
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+// std
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sys/resource.h>
+
+namespace pipstone::bench {
+
+namespace {
+
+// Processor time of the whole process (every thread), user and system.
+double cpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval &t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+} // namespace
+
+FirstFrame::FirstFrame(QWidget &window, int idleMs)
+    : window_(window)
+    , idleMs_(idleMs)
+{
+    qApp->installEventFilter(this);
+}
+
+bool FirstFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!seen_ && event->type() == QEvent::Paint && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == &window_) {
+        seen_ = true;
+        qApp->removeEventFilter(this);
+        // The window's other widgets paint in the same pass, and the pass
+        // ends by flushing the frame; a zero timer runs once it is over.
+        QTimer::singleShot(0, this, [this] { framePainted(); });
+    }
+    return false;
+}
+
+void FirstFrame::framePainted()
+{
+    std::puts("first-frame");
+    std::fflush(stdout);
+    if (idleMs_ <= 0) {
+        QCoreApplication::exit(0);
+        return;
+    }
+    const double cpuBefore = cpuMs();
+    auto *wall = new QElapsedTimer;
+    wall->start();
+    QTimer::singleShot(idleMs_, this, [cpuBefore, wall] {
+        std::printf("idle-cpu-ms %.3f %lld\n", cpuMs() - cpuBefore, static_cast<long long>(wall->elapsed()));
+        std::fflush(stdout);
+        delete wall;
+        QCoreApplication::exit(0);
+    });
+}
+
+int idleMsFromArguments(int argc, char **argv)
+{
+    if (argc >= 3 && std::strcmp(argv[1], "idle") == 0)
+        return std::atoi(argv[2]);
+    return 0;
+}
+
+} // namespace pipstone::bench
