@@ -8,7 +8,9 @@
 
 // Qt
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 // std
 #include <algorithm>
@@ -50,6 +52,31 @@ float twips(qreal pixels)
 
 // A rounded rectangle whose border lies inside its bounds, as the window's
 // shapes draw it.
+// Where an item paints, with room for its border.
+QRectF bounds(const DrawnItem &item)
+{
+    return std::visit(
+        [](const auto &drawn) { return pixelRect(drawn.Left, drawn.Top, drawn.Width, drawn.Height).adjusted(-3, -3, 3, 3); },
+        item);
+}
+
+// What must be painted again to go from one list to the next: the old and the
+// new place of every item that differs, or everything when the lists do not
+// line up item by item or a text changed.
+QRegion changedArea(const DisplayList &before, const DisplayList &after)
+{
+    if (before.items.size() != after.items.size() || before.texts != after.texts)
+        return QRegion(0, 0, 100000, 100000);
+    QRegion area;
+    for (std::size_t i = 0; i < after.items.size(); ++i) {
+        if (before.items[i] == after.items[i])
+            continue;
+        area += bounds(before.items[i]).toAlignedRect();
+        area += bounds(after.items[i]).toAlignedRect();
+    }
+    return area;
+}
+
 void drawShape(QPainter &painter, const DrawnShape &shape)
 {
     const QRectF bounds = pixelRect(shape.Left, shape.Top, shape.Width, shape.Height);
@@ -94,8 +121,8 @@ bool GameCanvas::refresh()
     DisplayList now = displayListOf(*state_);
     if (now == shown_)
         return false;
+    update(changedArea(shown_, now));
     shown_ = std::move(now);
-    update();
     if (underMouse())
         updatePointer(mapFromGlobal(QCursor::pos()));
     return true;
@@ -107,21 +134,25 @@ void GameCanvas::setBackground(const QColor &color)
     update();
 }
 
-void GameCanvas::paintEvent(QPaintEvent *)
+void GameCanvas::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.fillRect(rect(), background_);
+    painter.fillRect(event->rect(), background_);
+    const QRectF dirty = event->rect();
     for (const DrawnItem &item : shown_.items) {
+        if (!bounds(item).intersects(dirty))
+            continue;
         std::visit(
-            [&painter](const auto &drawn) {
+            [&](const auto &drawn) {
                 using Kind = std::decay_t<decltype(drawn)>;
-                if constexpr (std::is_same_v<Kind, DrawnShape>)
+                if constexpr (std::is_same_v<Kind, DrawnShape>) {
                     drawShape(painter, drawn);
-                else
-                    drawTilePicture(painter, pixelRect(drawn.Left, drawn.Top, drawn.Width, drawn.Height),
-                                    drawn.picture);
+                } else {
+                    const QRectF place = pixelRect(drawn.Left, drawn.Top, drawn.Width, drawn.Height);
+                    painter.drawPixmap(place.topLeft(), pictures_.picture(drawn.picture, place.size(), devicePixelRatioF()));
+                }
             },
             item);
     }

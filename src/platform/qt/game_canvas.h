@@ -2,6 +2,7 @@
 
 // own
 #include "platform/qt/display_list.h"
+#include "platform/qt/picture_cache.h"
 
 // Qt
 #include <QColor>
@@ -39,6 +40,7 @@ private:
     PlatformEvents *events_ = nullptr;
     const GameState *state_ = nullptr;
     DisplayList shown_;
+    PictureCache pictures_;
     QColor background_{Qt::white};
     QCursor grabbingHand_;
     bool showingHand_ = false;

@@ -1,14 +1,38 @@
 #include "platform/qt/qt_conversions.h"
 
+// Qt
+#include <QFontDatabase>
+#include <QHash>
+
 // std
 #include <cmath>
 
 namespace pipstone {
 
+namespace {
+
+// The family to ask for: the named one where it is installed, else its free
+// metric-compatible twin, named directly so that the font system does not go
+// looking through its fallbacks at every label.
+QString installedFamily(const std::string &family)
+{
+    static QHash<QString, QString> chosen;
+    const QString wanted = QString::fromStdString(family);
+    auto found = chosen.find(wanted);
+    if (found == chosen.end()) {
+        const QString twin = QFont::substitute(wanted);
+        const bool useTwin = twin != wanted && !QFontDatabase::hasFamily(wanted) && QFontDatabase::hasFamily(twin);
+        found = chosen.insert(wanted, useTwin ? twin : wanted);
+    }
+    return *found;
+}
+
+} // namespace
+
 QFont toQFont(const Font &font)
 {
     constexpr double kPixelsPerPoint = 96.0 / 72.0;
-    QFont result(QString::fromStdString(font.family));
+    QFont result(installedFamily(font.family));
     result.setPixelSize(static_cast<int>(std::lround(font.points * kPixelsPerPoint)));
     result.setBold(font.bold);
     return result;
