@@ -1,5 +1,8 @@
 #pragma once
 
+// own
+#include "tiles/pictures.h"
+
 // Qt
 #include <QImage>
 #include <QRectF>
@@ -15,11 +18,10 @@ class QPainter;
 //   10 to 16  the faces with 0 to 6 pips turned a quarter turn, for a lying tile
 namespace pipstone {
 
-inline constexpr int kFirstUprightFace = 1;
-inline constexpr int kBackPicture = 8;
-inline constexpr int kGrabbingHandPicture = 9;
-inline constexpr int kFirstTurnedFace = 10;
-inline constexpr int kPictureCount = 16;
+inline constexpr int kFirstUprightFace = uprightFace(0);
+inline constexpr int kGrabbingHandPicture = kHandCursorPicture;
+inline constexpr int kFirstTurnedFace = turnedFace(0);
+inline constexpr int kPictureCount = turnedFace(6);
 
 // Paints picture `picture` stretched into `rect`; any other number paints
 // nothing, as an empty picture control shows nothing.
