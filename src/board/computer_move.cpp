@@ -78,21 +78,18 @@ bool GameWindow::computerTurn()
         const int t = found ? readInt(s_.Text1) : 0;
         s_.mu = s_.lcard[t].Tag;
         s_.md = s_.rcard[t].Tag;
-        if (s_.cu == s_.md || s_.cu == s_.mu) {
+        // A tile that fits both ends goes to the right end, chosen last.
+        const auto chooseEnd = [this](const std::string &end, float parkTop, const Shape &cell) {
+            if (end != s_.md && end != s_.mu)
+                return;
             s_.parkLeft = kParkLeft;
-            s_.parkTop = kParkLeftEnd;
-            s_.Label8 = toText(std::lround(s_.Shl[readInt(s_.first[2])].Left));
-            s_.Label9 = toText(std::lround(s_.Shl[readInt(s_.first[2])].Top));
+            s_.parkTop = parkTop;
+            s_.Label8 = toText(std::lround(cell.Left));
+            s_.Label9 = toText(std::lround(cell.Top));
             s_.creveal = 1;
-        }
-        // A tile that fits both ends goes to the right end.
-        if (s_.cd == s_.md || s_.cd == s_.mu) {
-            s_.parkLeft = kParkLeft;
-            s_.parkTop = kParkRightEnd;
-            s_.Label8 = toText(std::lround(s_.Shr[readInt(s_.first[1])].Left));
-            s_.Label9 = toText(std::lround(s_.Shr[readInt(s_.first[1])].Top));
-            s_.creveal = 1;
-        }
+        };
+        chooseEnd(s_.cu, kParkLeftEnd, s_.Shl[readInt(s_.first[2])]);
+        chooseEnd(s_.cd, kParkRightEnd, s_.Shr[readInt(s_.first[1])]);
         if (found || readInt(s_.pull) == kStockSize)
             break;
         ask("Computer Will Take Extra Card", "");

@@ -48,21 +48,19 @@ void GameWindow::dealcards()
         place(s_.rcard[i], 120, 650 + 435.0f * i);
         s_.cardrot[i] = 2;
     }
-    for (int i = 15; i <= 21; ++i) {
-        const int k = i - 14;
-        place(s_.lcard[i], 1350 + 485.0f * k, 60);
-        place(s_.rcard[i], 1350 + 485.0f * k, 480);
-        s_.cardrot[i] = 1;
-        s_.chand[k] = i;
+    const auto dealHand = [this](int firstSlot, float top, std::array<int, kSlots + 1> &hand) {
+        for (int k = 1; k <= 7; ++k) {
+            const int i = firstSlot + k - 1;
+            place(s_.lcard[i], 1350 + 485.0f * k, top);
+            place(s_.rcard[i], 1350 + 485.0f * k, top + 420);
+            s_.cardrot[i] = 1;
+            hand[k] = i;
+        }
+    };
+    dealHand(15, 60, s_.chand);
+    for (int i = 15; i <= 21; ++i)
         s_.List1.push_back(toText(i));
-    }
-    for (int i = 22; i <= 28; ++i) {
-        const int k = i - 21;
-        place(s_.lcard[i], 1350 + 485.0f * k, 7675);
-        place(s_.rcard[i], 1350 + 485.0f * k, 8095);
-        s_.cardrot[i] = 1;
-        s_.phand[k] = i;
-    }
+    dealHand(22, 7675, s_.phand);
     s_.lcard[0].Visible = false;
     s_.rcard[0].Visible = false;
 

@@ -14,6 +14,21 @@
 
 namespace pipstone {
 
+namespace {
+
+// The fields of the side that draws: its tile count, its pips, its hand list
+// with the number of drawn entries, its draw counter and its row.
+struct DrawingSide {
+    std::string &tiles;
+    std::string &pips;
+    int &extra;
+    std::array<int, kSlots + 1> &hand;
+    std::string &draws;
+    float rowTop;
+};
+
+} // namespace
+
 void GameWindow::getCardPressed()
 {
     // Rule 3 of the policy: nothing during a step, after a tick.
@@ -56,24 +71,19 @@ void GameWindow::PushButton3_Click()
     const int pips = readInt(first.Tag) + readInt(second.Tag);
     int heldBefore = 0;
     float rowTop = 0;
-    if (s_.lStatus.Caption == kComputerTurn) {
-        heldBefore = readInt(s_.cno);
-        addTo(s_.cno, 1);
-        addTo(s_.csc, pips);
-        ++s_.cextra;
-        s_.chand[7 + s_.cextra] = slot;
-        addTo(s_.max, 1);
-        rowTop = kComputerRowTop;
-    }
-    if (s_.lStatus.Caption == kYourTurn) {
-        heldBefore = readInt(s_.pno);
-        addTo(s_.pno, 1);
-        addTo(s_.psc, pips);
-        ++s_.pextra;
-        s_.phand[7 + s_.pextra] = slot;
-        addTo(s_.pmax, 1);
-        rowTop = kPlayerRowTop;
-    }
+    const auto takeInto = [&](const std::string &status, DrawingSide side) {
+        if (s_.lStatus.Caption != status)
+            return;
+        heldBefore = readInt(side.tiles);
+        addTo(side.tiles, 1);
+        addTo(side.pips, pips);
+        ++side.extra;
+        side.hand[7 + side.extra] = slot;
+        addTo(side.draws, 1);
+        rowTop = side.rowTop;
+    };
+    takeInto(kComputerTurn, {s_.cno, s_.csc, s_.cextra, s_.chand, s_.max, kComputerRowTop});
+    takeInto(kYourTurn, {s_.pno, s_.psc, s_.pextra, s_.phand, s_.pmax, kPlayerRowTop});
     const float rowEnd = kRowStart + kRowPitch * static_cast<float>(heldBefore + 1);
     first.Visible = second.Visible = false;
     moveHalf(first, rowEnd, rowTop);
