@@ -1,6 +1,3 @@
-// The cheat view shows the computer's hand face up for a second, and changes
-// nothing but pictures.
-
 // own
 #include "support/game_harness.h"
 #include "tiles/pictures.h"
@@ -8,7 +5,6 @@
 #include <gtest/gtest.h>
 
 namespace pipstone::test {
-
 namespace {
 
 bool faceUp(const GameState &s, int slot)
@@ -22,46 +18,39 @@ bool faceDown(const GameState &s, int slot)
     return s.lcard[slot].picture == kBackPicture && s.rcard[slot].picture == kBackPicture;
 }
 
-// Everything of a slot but its pictures.
+// Everything but the pictures.
 bool samePlaces(const GameState &a, const GameState &b)
 {
-    for (int i = 1; i <= kSlots; ++i) {
+    for (int i = 1; i <= kSlots; ++i)
         for (auto half : {&GameState::lcard, &GameState::rcard}) {
             const Picture &x = (a.*half)[i], &y = (b.*half)[i];
             if (x.Left != y.Left || x.Top != y.Top || x.Enabled != y.Enabled || x.Visible != y.Visible || x.Tag != y.Tag)
                 return false;
         }
-    }
     return a.pno == b.pno && a.cno == b.cno && a.pull == b.pull && a.List1 == b.List1;
 }
-
-} // namespace
 
 TEST(CheatView, ShowsTheComputersTilesForASecondDrawnOnesIncluded)
 {
     GameHarness h;
-    // The computer draws twice before it can answer [0|0]: give it a hand
-    // without a blank, and the stock's first two tiles without one either.
+    // The computer draws before it can answer [0|0]: no blank in its hand or on top of the stock.
     h.putTile(22, "00");
     h.putTile(1, "11");
     h.putTile(2, "12");
     h.putTile(3, "01");
     h.dragTo(22, 6000, 3000);
-    h.platform.advance(8000);
+    h.advance(8000);
     ASSERT_GE(h.s().cextra, 1);
     const GameState before = h.s();
-
     GameState during;
     const std::int64_t pressed = h.platform.tickCount();
     h.platform.lookAt(pressed + 500, [&] { during = h.s(); });
     h.click(ButtonId::CheatComp);
     const GameState after = h.s();
-
     ASSERT_EQ(before.List1.size(), 7u + before.cextra - 1);
     for (const std::string &item : before.List1) {
-        const int slot = readInt(item);
-        EXPECT_TRUE(faceUp(during, slot)) << slot;
-        EXPECT_TRUE(faceDown(after, slot)) << slot;
+        EXPECT_TRUE(faceUp(during, readInt(item))) << item;
+        EXPECT_TRUE(faceDown(after, readInt(item))) << item;
     }
     EXPECT_TRUE(samePlaces(before, during));
     EXPECT_TRUE(samePlaces(before, after));
@@ -73,17 +62,15 @@ TEST(CheatView, ShowsTheComputersTilesForASecondDrawnOnesIncluded)
 TEST(CheatView, TurnsExactlyTheListedTiles)
 {
     GameHarness h;
-    GameState &s = h.s();
-    s.List1 = {"15", "03", "21"};
+    h.s().List1 = {"15", "03", "21"};
     h.game.setShowcomppic(1);
-    for (int slot = 1; slot <= kSlots; ++slot) {
-        const bool listed = slot == 15 || slot == 3 || slot == 21;
-        EXPECT_EQ(faceUp(s, slot), listed || slot >= 22) << slot;
-    }
+    for (int slot = 1; slot <= kSlots; ++slot)
+        EXPECT_EQ(faceUp(h.s(), slot), slot == 15 || slot == 3 || slot >= 21) << slot;
     h.game.setShowcomppic(0);
     for (int slot : {15, 3, 21})
-        EXPECT_TRUE(faceDown(s, slot)) << slot;
-    EXPECT_TRUE(faceUp(s, 22)); // the player's own tiles keep their faces
+        EXPECT_TRUE(faceDown(h.s(), slot)) << slot;
+    EXPECT_TRUE(faceUp(h.s(), 22)); // the player's own tiles keep their faces
 }
 
+} // namespace
 } // namespace pipstone::test

@@ -3,32 +3,32 @@
 #include <gtest/gtest.h>
 
 namespace pipstone::test {
-
 namespace {
 
 using Work = OneThingAtATime::Work;
 
-constexpr int kComputerSlots[] = {15, 16, 17, 18, 19, 20, 21};
-
-// The computer's turn in a hand that is under way: its list holds `codes`
-// in slots 15..21 (list places 1..7) and the open ends are cu and cd.
+// The computer's turn in a hand under way: slots 15.. (list places 1..7) hold
+// `codes` and the open ends are cu and cd.
 void computersTurn(GameHarness &h, const std::vector<std::string> &codes, const char *cu, const char *cd)
 {
     for (std::size_t i = 0; i < codes.size(); ++i)
-        h.putTile(kComputerSlots[i], codes[i]);
+        h.putTile(15 + static_cast<int>(i), codes[i]);
     h.s().first[0] = "1";
     h.s().cu = cu;
     h.s().cd = cd;
     h.s().lStatus.Caption = kComputerTurn;
 }
 
-} // namespace
+void expectOnlyOne(GameHarness &h, std::initializer_list<Work> kinds)
+{
+    for (Work w : kinds)
+        EXPECT_EQ(h.game.activity().deepest(w), 1) << static_cast<int>(w);
+}
 
 TEST(ComputerMove, OpensWithTheFirstTileOfItsList)
 {
     GameHarness h;
-    // Put [3|3] (slot 19) first in the list, ahead of [2|3] (slot 15).
-    std::swap(h.s().chand[1], h.s().chand[5]);
+    std::swap(h.s().chand[1], h.s().chand[5]); // [3|3] (slot 19) ahead of [2|3] (slot 15)
     h.s().lStatus.Caption = kComputerTurn;
     const int csc = readInt(h.s().csc);
     ASSERT_TRUE(h.untilPlayersTurn(5000));
@@ -39,42 +39,36 @@ TEST(ComputerMove, OpensWithTheFirstTileOfItsList)
     EXPECT_EQ(h.s().rcard[19].Left, 6450);
     EXPECT_EQ(h.s().lcard[19].Top, 4000);
     EXPECT_EQ(h.s().rcard[19].Top, 4000);
-    EXPECT_EQ(h.s().cu, "3");
-    EXPECT_EQ(h.s().cd, "3");
-    EXPECT_EQ(h.s().first[0], "1");
+    EXPECT_EQ(h.s().cu + h.s().cd + h.s().first[0] + h.s().cno, "3316");
     EXPECT_EQ(readInt(h.s().csc), csc - 6);
-    EXPECT_EQ(h.s().cno, "6");
     EXPECT_LT(h.s().lcard[15].Top, 1000); // [2|3] stays in the computer's row
 }
 
-namespace {
-
-struct Choice {
-    const char *what;
-    std::vector<std::string> hand; // list places 1..7
-    int chosen;                    // slot
-    float firstLeft, firstTop, secondLeft, secondTop;
-    const char *newCu, *newCd;
-    const char *statusLine;
-};
-
-const Choice kChoices[] = {
-    {"the later of two fitting tiles", {"00", "13", "01", "02", "04", "56", "06"}, 20, 7120, 4045, 7540, 4045, "3",
-     "6", "Computer Choose Card   5 / 6"},
-    {"a tile fitting both ends goes right", {"35", "00", "01", "02", "04", "06", "11"}, 15, 7540, 4045, 7120, 4045,
-     "3", "3", "Computer Choose Card   3 / 5"},
-    {"the only fit is on the left", {"00", "01", "02", "13", "04", "06", "11"}, 18, 4900, 4045, 5320, 4045, "1", "5",
-     "Computer Choose Card   1 / 3"},
-};
-
-} // namespace
-
 TEST(ComputerMove, PlaysTheLastFittingTileOfItsListAtItsEnd)
 {
-    for (const Choice &c : kChoices) {
+    const struct {
+        const char *what;
+        std::vector<std::string> hand;
+        int chosen;
+        float firstLeft, firstTop, secondLeft, secondTop;
+        const char *newCu, *newCd, *statusLine;
+        bool startAtCell; // the flight starts right above the right arm's first cell
+    } cases[] = {
+        {"the later of two fitting tiles", {"00", "13", "01", "02", "04", "56", "06"}, 20, 7120, 4045, 7540, 4045,
+         "3", "6", "Computer Choose Card   5 / 6", false},
+        {"a flight starting at its cell's Left", {"00", "13", "01", "02", "04", "56", "06"}, 20, 7120, 4045, 7540,
+         4045, "3", "6", "Computer Choose Card   5 / 6", true},
+        {"a tile fitting both ends goes right", {"35", "00", "01", "02", "04", "06", "11"}, 15, 7540, 4045, 7120,
+         4045, "3", "3", "Computer Choose Card   3 / 5", false},
+        {"the only fit is on the left", {"00", "01", "02", "13", "04", "06", "11"}, 18, 4900, 4045, 5320, 4045, "1",
+         "5", "Computer Choose Card   1 / 3", false},
+    };
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         GameHarness h;
         computersTurn(h, c.hand, "3", "5");
+        if (c.startAtCell)
+            h.s().lcard[c.chosen].Left = h.s().rcard[c.chosen].Left = h.s().Shr[0].Left;
         ASSERT_TRUE(h.untilPlayersTurn(5000));
         const GameState &s = h.s();
         EXPECT_EQ(s.lcard[c.chosen].Left, c.firstLeft);
@@ -88,9 +82,7 @@ TEST(ComputerMove, PlaysTheLastFittingTileOfItsListAtItsEnd)
         EXPECT_TRUE(h.platform.boxes.empty());
         EXPECT_FALSE(s.Cover.Visible);
         // The ticks that fell during the flight started no second move.
-        EXPECT_EQ(h.game.activity().deepest(Work::Placement), 1);
-        EXPECT_EQ(h.game.activity().deepest(Work::Timer1Tick), 1);
-        EXPECT_EQ(h.game.activity().deepest(Work::Timer2Tick), 1);
+        expectOnlyOne(h, {Work::Placement, Work::Timer1Tick, Work::Timer2Tick});
     }
 }
 
@@ -98,22 +90,19 @@ TEST(ComputerMove, DrawsUntilATileFits)
 {
     GameHarness h;
     computersTurn(h, {"00", "01", "03", "04", "05", "06", "11"}, "2", "2");
-    h.s().pull = "12"; // slots 13 [1|6] and 14 [2|2] are left in the stock
+    h.s().pull = "12";   // slots 13 [1|6] and 14 [2|2] are left in the stock
     h.putTile(22, "12"); // the player can answer, so the hand goes on
     ASSERT_TRUE(h.untilPlayersTurn(10000));
     ASSERT_EQ(h.platform.boxes.size(), 2u);
-    for (const auto &box : h.platform.boxes) {
-        EXPECT_EQ(box.text, "Computer Will Take Extra Card");
-        EXPECT_EQ(box.title, "");
-    }
+    for (const auto &box : h.platform.boxes)
+        EXPECT_EQ(box.text + "|" + box.title, "Computer Will Take Extra Card|");
     EXPECT_EQ(h.s().pull, "14");
     EXPECT_EQ(h.s().cextra, 2);
     EXPECT_LT(h.s().lcard[13].Top, 1000); // drawn and kept
     EXPECT_EQ(h.s().first[1], "1");       // [2|2] laid on the right
     EXPECT_EQ(h.s().lcard[14].Top, 4045);
     EXPECT_EQ(h.s().cno, "8");
-    EXPECT_EQ(h.game.activity().deepest(Work::Placement), 1);
-    EXPECT_EQ(h.game.activity().deepest(Work::Draw), 1);
+    expectOnlyOne(h, {Work::Placement, Work::Draw});
 }
 
 TEST(ComputerMove, BlockedOnAnEmptyStockMovesNothing)
@@ -135,16 +124,5 @@ TEST(ComputerMove, BlockedOnAnEmptyStockMovesNothing)
     EXPECT_TRUE(h.platform.boxes.empty());
 }
 
-TEST(ComputerMove, AFlightThatStartsAtItsCellsLeftStillEnds)
-{
-    GameHarness h;
-    computersTurn(h, {"00", "13", "01", "02", "04", "56", "06"}, "3", "5");
-    // [5|6] stands right above the right arm's first cell.
-    h.s().lcard[20].Left = h.s().rcard[20].Left = h.s().Shr[0].Left;
-    ASSERT_TRUE(h.untilPlayersTurn(5000));
-    EXPECT_EQ(h.s().lcard[20].Left, 7120);
-    EXPECT_EQ(h.s().lcard[20].Top, 4045);
-    EXPECT_EQ(h.s().cd, "6");
-}
-
+} // namespace
 } // namespace pipstone::test

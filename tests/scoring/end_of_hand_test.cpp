@@ -1,6 +1,3 @@
-// The end of a hand: each side adds the pips left in its own hand to its own
-// total, the higher total is announced, and 101 ends the match.
-
 // own
 #include "support/game_harness.h"
 #include "tiles/pictures.h"
@@ -8,34 +5,26 @@
 #include <gtest/gtest.h>
 
 namespace pipstone::test {
-
 namespace {
 
-const std::string kTitle = "  Brisk Domino     Max Score = 101  ";
-
-// Ends the hand on the next tick of the periodic check, with the given match
-// totals before the hand and pips left in each hand.
+// Ends the hand on the next periodic check with these totals and pips left.
 void endHandWith(GameHarness &h, const char *ccsc, const char *csc, const char *ppsc, const char *psc)
 {
-    GameState &s = h.s();
-    s.ccsc = ccsc;
-    s.csc = csc;
-    s.ppsc = ppsc;
-    s.psc = psc;
-    s.pno = "0";
-    h.platform.advance(150);
+    h.s().ccsc = ccsc;
+    h.s().csc = csc;
+    h.s().ppsc = ppsc;
+    h.s().psc = psc;
+    h.s().pno = "0";
+    h.advance(150);
 }
-
-} // namespace
 
 TEST(EndOfHand, ScoresAnnouncesAndGoesOnOrEnds)
 {
-    struct Case {
+    const struct {
         const char *ccsc, *csc, *ppsc, *psc;
         std::string message;
         bool matchOver;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"12", "9", "30", "0",
          "Player Win That Game \r\n Player Score :    = 030 + 000 = 030\r\n Computer Score = 012 + 009 = 021", false},
         {"40", "15", "35", "0",
@@ -49,24 +38,23 @@ TEST(EndOfHand, ScoresAnnouncesAndGoesOnOrEnds)
         {"7", "0", "98", "10",
          "Player Win That Game \r\n Player Score :    = 098 + 010 = 108\r\n Computer Score = 007 + 000 = 007", true},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.message);
         GameHarness h;
         const std::string opener = h.s().lStatus.Caption;
         endHandWith(h, c.ccsc, c.csc, c.ppsc, c.psc);
-        ASSERT_EQ(h.platform.boxes.size(), 1u) << c.message;
+        ASSERT_EQ(h.platform.boxes.size(), 1u);
         EXPECT_EQ(h.platform.boxes[0].text, c.message);
-        EXPECT_EQ(h.platform.boxes[0].title, kTitle);
-        EXPECT_EQ(h.platform.quitRequested, c.matchOver) << c.message;
+        EXPECT_EQ(h.platform.boxes[0].title, "  Brisk Domino     Max Score = 101  ");
+        EXPECT_EQ(h.platform.quitRequested, c.matchOver);
         if (c.matchOver)
             continue;
-        // The next hand is dealt at once, the totals carried over, the other
-        // side opening it.
-        const GameState &s = h.s();
-        EXPECT_EQ(s.endflag, 0);
-        EXPECT_EQ(readInt(s.ccsc), readInt(c.ccsc) + readInt(c.csc));
-        EXPECT_EQ(readInt(s.ppsc), readInt(c.ppsc) + readInt(c.psc));
-        EXPECT_EQ(s.pno, "7");
-        EXPECT_NE(s.lStatus.Caption, opener);
+        // The next hand is dealt at once, totals carried over, the other side opening.
+        EXPECT_EQ(h.s().endflag, 0);
+        EXPECT_EQ(readInt(h.s().ccsc), readInt(c.ccsc) + readInt(c.csc));
+        EXPECT_EQ(readInt(h.s().ppsc), readInt(c.ppsc) + readInt(c.psc));
+        EXPECT_EQ(h.s().pno, "7");
+        EXPECT_NE(h.s().lStatus.Caption, opener);
         EXPECT_TRUE(h.platform.timerRunning(TimerId::Timer2));
     }
 }
@@ -81,10 +69,11 @@ TEST(EndOfHand, TheComputersTilesShowFaceUpWhileTheResultIsRead)
     for (int slot = 15; slot <= 21; ++slot) {
         EXPECT_EQ(seen.lcard[slot].picture, uprightFace(readInt(seen.lcard[slot].Tag))) << slot;
         EXPECT_EQ(seen.rcard[slot].picture, uprightFace(readInt(seen.rcard[slot].Tag))) << slot;
-        EXPECT_EQ(seen.lcard[slot].Top, 60) << "the tiles stay where they are";
+        EXPECT_EQ(seen.lcard[slot].Top, 60) << slot;
     }
     EXPECT_EQ(seen.compscore.Caption, "031");
     EXPECT_EQ(seen.playerscore.Caption, "000");
 }
 
+} // namespace
 } // namespace pipstone::test

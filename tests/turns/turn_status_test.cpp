@@ -8,6 +8,16 @@ namespace pipstone::test {
 namespace {
 
 using Work = OneThingAtATime::Work;
+using Input = HeadlessPlatform::Input;
+
+void hoverAt(GameHarness &h, ButtonId button, std::int64_t at)
+{
+    Input hover;
+    hover.kind = Input::Kind::Hover;
+    hover.target = button;
+    hover.at = at;
+    h.platform.post(hover);
+}
 
 TEST(TurnStatus, GetturnHandsTheTurnOverAndMovesTheLabel)
 {
@@ -15,13 +25,9 @@ TEST(TurnStatus, GetturnHandsTheTurnOverAndMovesTheLabel)
         const char *before;
         const std::string &after;
         float top;
-    } cases[] = {
-        {"Status: Your Turn", kComputerTurn, 1100},
-        {"Status: Computer1", kYourTurn, 7100},
-        {"Status", kYourTurn, 7100},
-        {"", kYourTurn, 7100},
-        {"status: your turn", kYourTurn, 7100},
-    };
+    } cases[] = {{"Status: Your Turn", kComputerTurn, 1100}, {"Status: Computer1", kYourTurn, 7100},
+                 {"Status", kYourTurn, 7100},                {"", kYourTurn, 7100},
+                 {"status: your turn", kYourTurn, 7100}};
     for (const auto &c : cases) {
         GameHarness h;
         h.s().lStatus.Caption = c.before;
@@ -40,7 +46,6 @@ TEST(TurnStatus, APassLeavesTheLabelOnTheComputersSide)
     h.game.changetoplayer();
     EXPECT_EQ(h.s().lStatus.Caption, kYourTurn);
     EXPECT_EQ(h.s().lStatus.Top, 1100);
-
     h.game.getturn();
     h.game.changetocomputer();
     EXPECT_EQ(h.s().lStatus.Caption, kComputerTurn);
@@ -54,9 +59,7 @@ TEST(TurnStatus, GetCardFollowsThePlayersMovesOnEachTick)
     h.advance(100);
     EXPECT_EQ(h.s().AvPmove, "0");
     EXPECT_TRUE(h.s().PushButton3.Enabled);
-
-    // The drawn [0|0] matches both empty ends: the next tick disables the button.
-    h.click(ButtonId::GetCard);
+    h.click(ButtonId::GetCard); // the drawn [0|0] matches both empty ends
     ASSERT_TRUE(h.platform.advanceUntil([&] { return h.s().pextra == 1 && !h.game.activity().busy(); }, 10000));
     h.advance(100);
     EXPECT_EQ(h.s().AvPmove, "2");
@@ -96,59 +99,43 @@ TEST(TurnStatus, ATickNeverRunsInsideATick)
     GameHarness h;
     h.dragTo(22, 6000, 4000); // the player opens with [3|6]
     ASSERT_EQ(h.s().lStatus.Caption, kComputerTurn);
-    // The computer's answer flies for hundreds of milliseconds while Timer1
-    // keeps falling due with the caption still on the computer's turn.
+    // Timer1 keeps falling due with the caption on the computer's turn during its flight.
     ASSERT_TRUE(h.untilPlayersTurn());
     h.advance(1000);
-    EXPECT_EQ(h.s().cno, "6") << "the computer moved exactly once";
-    EXPECT_EQ(h.s().pno, "6");
-    EXPECT_EQ(h.game.activity().deepest(Work::Timer1Tick), 1);
-    EXPECT_EQ(h.game.activity().deepest(Work::Timer2Tick), 1);
-    EXPECT_EQ(h.game.activity().deepest(Work::Placement), 1);
+    EXPECT_EQ(h.s().cno + h.s().pno, "66") << "the computer moved exactly once";
+    for (Work w : {Work::Timer1Tick, Work::Timer2Tick, Work::Placement})
+        EXPECT_EQ(h.game.activity().deepest(w), 1) << static_cast<int>(w);
 }
 
 TEST(TurnStatus, DelayLastsItsRoundedMillisecondsOnTheClock)
 {
-    const struct {
-        double ms;
-        std::int64_t lasts;
-    } cases[] = {{0, 0}, {0.4, 0}, {0.5, 0}, {0.6, 1}, {1, 1}, {1.5, 2}, {2.5, 2}, {5, 5}, {1000, 1000}};
-    for (const auto &c : cases) {
+    const std::pair<double, std::int64_t> cases[] = {{0, 0},   {0.4, 0}, {0.5, 0}, {0.6, 1},      {1, 1},
+                                                     {1.5, 2}, {2.5, 2}, {5, 5},   {1000, 1000}};
+    for (const auto &[ms, lasts] : cases) {
         GameHarness h;
         const std::int64_t start = h.platform.tickCount();
-        h.game.Delay(c.ms);
-        EXPECT_EQ(h.platform.tickCount() - start, c.lasts) << c.ms;
+        h.game.Delay(ms);
+        EXPECT_EQ(h.platform.tickCount() - start, lasts) << ms;
     }
 }
 
-TEST(TurnStatus, DelayZeroPumpsOnce)
+TEST(TurnStatus, DelayZeroPumpsOnceAndTheWindowStaysAliveDuringADelay)
 {
     GameHarness h;
-    HeadlessPlatform::Input hover;
-    hover.kind = HeadlessPlatform::Input::Kind::Hover;
-    hover.target = ButtonId::GetCard;
-    hover.at = h.platform.tickCount();
-    h.platform.post(hover);
+    hoverAt(h, ButtonId::GetCard, h.platform.tickCount());
     h.game.Delay(0);
     EXPECT_TRUE(h.s().customPointer);
     EXPECT_EQ(h.platform.tickCount(), 0);
-}
 
-TEST(TurnStatus, TheWindowStaysAliveDuringADelay)
-{
-    GameHarness h;
-    h.s().compscore.Caption = "x";
-    h.s().PushButton3.Enabled = false;
-    HeadlessPlatform::Input hover;
-    hover.kind = HeadlessPlatform::Input::Kind::Hover;
-    hover.target = ButtonId::NewGame;
-    hover.at = 500;
-    h.platform.post(hover);
-    h.game.Delay(1000);
-    EXPECT_EQ(h.platform.tickCount(), 1000);
-    EXPECT_TRUE(h.s().customPointer) << "input is handled during the wait";
-    EXPECT_EQ(h.s().compscore.Caption, "000") << "the periodic check ticked";
-    EXPECT_TRUE(h.s().PushButton3.Enabled) << "the turn timer ticked";
+    GameHarness w;
+    w.s().compscore.Caption = "x";
+    w.s().PushButton3.Enabled = false;
+    hoverAt(w, ButtonId::NewGame, 500);
+    w.game.Delay(1000);
+    EXPECT_EQ(w.platform.tickCount(), 1000);
+    EXPECT_TRUE(w.s().customPointer) << "input is handled during the wait";
+    EXPECT_EQ(w.s().compscore.Caption, "000") << "the periodic check ticked";
+    EXPECT_TRUE(w.s().PushButton3.Enabled) << "the turn timer ticked";
 }
 
 } // namespace

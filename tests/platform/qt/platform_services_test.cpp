@@ -13,10 +13,15 @@ namespace {
 
 using Services = WindowTest;
 
-TEST_F(Services, TimersTickEveryHundredMillisecondsWhileRunning)
+TEST_F(Services, TimersTickEveryHundredMillisecondsWhileRunningAndKeepTheirRhythm)
 {
     platform.setTimerRunning(TimerId::Timer2, true);
-    QTest::qWait(350);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 350) { // switched on far more often than they tick
+        platform.setTimerRunning(TimerId::Timer2, true);
+        platform.waitForEvents(platform.tickCount() + 20);
+    }
     platform.setTimerRunning(TimerId::Timer2, false);
     const std::size_t ticks = events.ticks.size();
     EXPECT_GE(ticks, 2u);
@@ -27,104 +32,61 @@ TEST_F(Services, TimersTickEveryHundredMillisecondsWhileRunning)
     EXPECT_EQ(events.ticks.size(), ticks);
 }
 
-TEST_F(Services, SwitchingOnARunningTimerKeepsItsRhythm)
+TEST_F(Services, WaitingSleepsUntilTheDeadlineOrAnEvent)
 {
-    platform.setTimerRunning(TimerId::Timer1, true);
-    QElapsedTimer clock;
-    clock.start();
-    // The game switches its timers on far more often than they tick.
-    while (clock.elapsed() < 350) {
-        platform.setTimerRunning(TimerId::Timer1, true);
-        platform.waitForEvents(platform.tickCount() + 20);
-    }
-    platform.setTimerRunning(TimerId::Timer1, false);
-    EXPECT_GE(events.ticks.size(), 2u);
-}
-
-TEST_F(Services, WaitingSleepsUntilTheDeadline)
-{
-    const std::int64_t start = platform.tickCount();
-    const std::int64_t deadline = start + 300;
+    const std::int64_t deadline = platform.tickCount() + 300;
     const std::clock_t processorStart = std::clock();
     int waits = 0;
+    std::int64_t last = platform.tickCount();
     while (platform.tickCount() < deadline) {
         platform.waitForEvents(deadline);
         ++waits;
+        EXPECT_GE(platform.tickCount(), last) << "the tick count never goes back";
+        last = platform.tickCount();
     }
-    const double processorMs = 1000.0 * static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC;
     EXPECT_LT(platform.tickCount() - deadline, 50);
-    EXPECT_LT(processorMs, 60.0) << "the wait spun";
+    EXPECT_LT(1000.0 * static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC, 60.0) << "the wait spun";
     EXPECT_LT(waits, 100);
-}
-
-TEST_F(Services, AShortWaitIsNotStretched)
-{
     for (int ms : {1, 5}) {
-        const std::int64_t deadline = platform.tickCount() + ms;
-        while (platform.tickCount() < deadline)
-            platform.waitForEvents(deadline);
-        EXPECT_LT(platform.tickCount() - deadline, 15) << ms << " ms";
+        const std::int64_t shortDeadline = platform.tickCount() + ms;
+        while (platform.tickCount() < shortDeadline)
+            platform.waitForEvents(shortDeadline);
+        EXPECT_LT(platform.tickCount() - shortDeadline, 15) << ms << " ms is not stretched";
     }
-}
-
-TEST_F(Services, AWaitEndsEarlyWhenAnEventIsHandled)
-{
     platform.setTimerRunning(TimerId::Timer1, true);
     const std::int64_t start = platform.tickCount();
     while (events.ticks.empty() && platform.tickCount() < start + 1000)
         platform.waitForEvents(start + 1000);
     EXPECT_FALSE(events.ticks.empty());
-    EXPECT_LT(platform.tickCount() - start, 400);
+    EXPECT_LT(platform.tickCount() - start, 400) << "a wait ends early when an event is handled";
 }
-
-TEST_F(Services, TheTickCountNeverGoesBack)
-{
-    std::int64_t last = platform.tickCount();
-    for (int i = 0; i < 1000; ++i) {
-        const std::int64_t now = platform.tickCount();
-        EXPECT_GE(now, last);
-        last = now;
-    }
-}
-
-struct FileCase {
-    const char *path;
-    bool exists;
-};
 
 TEST_F(Services, FilesAreFoundInTheProgramsFolder)
 {
     copyAsset(QStringLiteral("HAND-M.CUR"));
     copyAsset(QStringLiteral("pic/Move.wav"));
-    const std::vector<FileCase> cases = {
-        {"HAND-M.CUR", true}, {"pic/Move.wav", true}, {"x/o.cjs", false}, {"pic", false}, {"", false},
-    };
-    for (const FileCase &c : cases)
-        EXPECT_EQ(platform.fileExists(c.path), c.exists) << c.path;
+    const std::pair<const char *, bool> cases[] = {
+        {"HAND-M.CUR", true}, {"pic/Move.wav", true}, {"x/o.cjs", false}, {"pic", false}, {"", false}};
+    for (const auto &[path, exists] : cases)
+        EXPECT_EQ(platform.fileExists(path), exists) << path;
 }
 
-TEST_F(Services, ASkinStylesTheWindowOnAButtonFaceGround)
+TEST_F(Services, ASkinStylesTheWindowOnAButtonFaceGroundAndNoSkinChangesNothing)
 {
     show();
+    platform.applySkin("x/o.cjs");
+    EXPECT_TRUE(platform.window().styleSheet().isEmpty());
+    EXPECT_EQ(platform.window().grab().toImage().pixelColor(400, 30), Qt::white);
     QDir(folder.path()).mkpath(QStringLiteral("x"));
     QFile skin(folder.filePath(QStringLiteral("x/o.cjs")));
     ASSERT_TRUE(skin.open(QIODevice::WriteOnly));
     const QByteArray sheet = "QPushButton { color: rgb(10, 20, 30); }";
     skin.write(sheet);
     skin.close();
-
     const QColor face = platform.window().palette().color(QPalette::Button);
     platform.applySkin("x/o.cjs");
     EXPECT_EQ(platform.window().styleSheet(), QString::fromUtf8(sheet));
     EXPECT_EQ(platform.window().grab().toImage().pixelColor(400, 30), face);
-}
-
-TEST_F(Services, WithoutASkinFileNothingChanges)
-{
-    show();
-    platform.applySkin("x/o.cjs");
-    EXPECT_TRUE(platform.window().styleSheet().isEmpty());
-    EXPECT_EQ(platform.window().grab().toImage().pixelColor(400, 30), Qt::white);
 }
 
 TEST_F(Services, SoundsNeverHoldTheGameUp)
