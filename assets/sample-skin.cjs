@@ -5,7 +5,7 @@ QPushButton {
     color: #f3ecd8;
     border: 1px solid #22382c;
     border-radius: 4px;
-    padding: 2px 8px;
+    padding: 0;
 }
 QPushButton:hover { background-color: #4c7760; }
 QPushButton:pressed { background-color: #2c4738; }

@@ -71,10 +71,12 @@ void GameWindow::onTimer(TimerId timer)
 void GameWindow::runWorkKeptForLater()
 {
     while (!activity_.busy()) {
-        if (tickPending_[0] || tickPending_[1]) {
-            const TimerId timer = tickPending_[0] ? TimerId::Timer1 : TimerId::Timer2;
-            tickPending_[timer == TimerId::Timer1 ? 0 : 1] = false;
-            runTick(timer);
+        if (tickPending_[0]) {
+            tickPending_[0] = false;
+            runTick(TimerId::Timer1);
+        } else if (tickPending_[1]) {
+            tickPending_[1] = false;
+            runTick(TimerId::Timer2);
         } else if (activity_.hasDeferred()) {
             for (auto &action : activity_.takeDeferred())
                 action();
