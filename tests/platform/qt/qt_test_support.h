@@ -1,16 +1,19 @@
 #pragma once
 
 // own
-#include "platform/platform.h"
+#include "platform/qt/game_canvas.h"
+#include "platform/qt/qt_platform.h"
+#include "state/game_state.h"
 
 // Qt
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QString>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 
 // std
-#include <functional>
+#include <gtest/gtest.h>
+
+#include <tuple>
 #include <vector>
 
 namespace pipstone::testing {
@@ -23,21 +26,12 @@ struct MouseCall {
 };
 
 // Records what the toolkit tells the game.
-class FakeEvents : public PlatformEvents {
-public:
+struct FakeEvents : PlatformEvents {
     std::vector<TimerId> ticks;
-    std::vector<ButtonId> clicks;
-    std::vector<ButtonId> hovers;
+    std::vector<ButtonId> clicks, hovers;
     std::vector<MouseCall> mouse;
     int closes = 0;
-    std::function<void()> onTick;
-
-    void onTimer(TimerId timer) override
-    {
-        ticks.push_back(timer);
-        if (onTick)
-            onTick();
-    }
+    void onTimer(TimerId timer) override { ticks.push_back(timer); }
     void onButtonClick(ButtonId button) override { clicks.push_back(button); }
     void onButtonMouseMove(ButtonId button) override { hovers.push_back(button); }
     void onMouseDown(float x, float y, int button, int shift) override { mouse.push_back({'d', x, y, button, shift}); }
@@ -51,10 +45,63 @@ public:
 inline QString builtAsset(const QString &name)
 {
     const QDir here(QCoreApplication::applicationDirPath());
-    for (const QString &candidate : {here.filePath(name), here.filePath(QStringLiteral("../") + name)})
-        if (QFile::exists(candidate))
-            return candidate;
-    return {};
+    return QFile::exists(here.filePath(name)) ? here.filePath(name) : here.filePath(QStringLiteral("../") + name);
 }
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A created, visible half at the given place and stacking.
+inline Picture &showHalf(Picture &half, float left, float top, long z = 0)
+{
+    half.exists = half.Visible = true;
+    std::tie(half.Left, half.Top, half.z) = std::tuple(left, top, z);
+    return half;
+}
+
+// The real window on the offscreen screen, showing a fresh state, with a
+// program folder of its own.
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest()
+        : platform(folder.path())
+    {
+        state.caption = "Pipstone";
+        platform.attach(&events, &state);
+    }
+    void show()
+    {
+        platform.window().show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&platform.window()));
+    }
+    GameCanvas &canvas() { return *platform.window().findChild<GameCanvas *>(); }
+    QImage picture() { return platform.window().grab().toImage(); }
+    QPushButton *button(const QString &caption)
+    {
+        for (QPushButton *b : platform.window().findChildren<QPushButton *>())
+            if (b->text() == caption)
+                return b;
+        return nullptr;
+    }
+    void copyAsset(const QString &name)
+    {
+        QDir(folder.path()).mkpath(QFileInfo(name).path());
+        ASSERT_TRUE(QFile::copy(builtAsset(name), folder.filePath(name))) << name.toStdString();
+    }
+
+    QTemporaryDir folder;
+    GameState state;
+    FakeEvents events;
+    QtPlatform platform;
+};
 
 } // namespace pipstone::testing
