@@ -21,7 +21,7 @@ test: build
 
 # The same tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
-	cmake -S . -B $(ASAN) $(CMAKE_FLAGS) -DPIPSTONE_SANITIZE=ON
+	cmake -S . -B $(ASAN) $(CMAKE_FLAGS) -DPIPSTONE_SANITIZE=ON -DPIPSTONE_BENCH=OFF
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPixmap>
-#include <QtEndian>
 
 namespace pipstone {
 
@@ -21,9 +20,11 @@ constexpr int kCursorType = 2;
 constexpr int kGrabHotspotX = 15;
 constexpr int kGrabHotspotY = 13;
 
+// A little-endian 16-bit word of the file; the caller has checked the size.
 std::uint16_t word(const QByteArray &bytes, int offset)
 {
-    return qFromLittleEndian<std::uint16_t>(bytes.constData() + offset);
+    const auto byte = [&bytes](int at) { return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes.at(at))); };
+    return static_cast<std::uint16_t>(byte(offset) | byte(offset + 1) << 8);
 }
 
 } // namespace

@@ -1,9 +1,6 @@
 // own
 #include "qt_test_support.h"
 
-// Qt
-#include <QtEndian>
-
 // std
 #include <gtest/gtest.h>
 
@@ -13,8 +10,16 @@
 namespace pipstone::testing {
 namespace {
 
-int u16(const QByteArray &b, int at) { return qFromLittleEndian<std::uint16_t>(b.constData() + at); }
-std::uint32_t u32(const QByteArray &b, int at) { return qFromLittleEndian<std::uint32_t>(b.constData() + at); }
+// Little-endian words of a file whose size the test has checked.
+std::uint32_t littleEndian(const QByteArray &b, int at, int bytes)
+{
+    std::uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(b.at(at + i));
+    return value;
+}
+int u16(const QByteArray &b, int at) { return static_cast<int>(littleEndian(b, at, 2)); }
+std::uint32_t u32(const QByteArray &b, int at) { return littleEndian(b, at, 4); }
 
 TEST(HandPointerFile, IsA32By32OneBitCursorWhoseHotspotIsDrawn)
 {
