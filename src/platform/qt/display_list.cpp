@@ -70,8 +70,13 @@ DisplayList displayListOf(const GameState &s)
 
     DisplayList list;
     list.items.reserve(layered.size());
-    for (Layered &entry : layered)
+    // A tile in the hand, a dragged or a flying one has been brought to the
+    // front: it shows above the labels. The board marks lie under them.
+    for (Layered &entry : layered) {
+        if (entry.z <= 0)
+            ++list.itemsUnderTexts;
         list.items.push_back(std::move(entry.item));
+    }
     for (const Label *label : {&s.Label2, &s.Label3, &s.compscore, &s.Label5, &s.Label4, &s.playerscore, &s.lStatus,
                                &s.lblStatusBar})
         addText(list.texts, *label);

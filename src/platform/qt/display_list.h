@@ -45,7 +45,8 @@ using DrawnItem = std::variant<DrawnShape, DrawnPicture>;
 
 struct DisplayList {
     std::vector<DrawnItem> items; // bottom first
-    std::vector<DrawnText> texts; // above every item
+    std::vector<DrawnText> texts; // above the board marks, under what was brought to the front
+    std::size_t itemsUnderTexts = 0; // the first items: marks sent to the back
     bool operator==(const DisplayList &) const = default;
 };
 

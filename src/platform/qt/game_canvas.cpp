@@ -65,7 +65,8 @@ QRectF bounds(const DrawnItem &item)
 // line up item by item or a text changed.
 QRegion changedArea(const DisplayList &before, const DisplayList &after)
 {
-    if (before.items.size() != after.items.size() || before.texts != after.texts)
+    if (before.items.size() != after.items.size() || before.texts != after.texts
+        || before.itemsUnderTexts != after.itemsUnderTexts)
         return QRegion(0, 0, 100000, 100000);
     QRegion area;
     for (std::size_t i = 0; i < after.items.size(); ++i) {
@@ -141,23 +142,29 @@ void GameCanvas::paintEvent(QPaintEvent *event)
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.fillRect(event->rect(), background_);
     const QRectF dirty = event->rect();
-    for (const DrawnItem &item : shown_.items) {
-        if (!bounds(item).intersects(dirty))
-            continue;
-        std::visit(
-            [&](const auto &drawn) {
-                using Kind = std::decay_t<decltype(drawn)>;
-                if constexpr (std::is_same_v<Kind, DrawnShape>) {
-                    drawShape(painter, drawn);
-                } else {
-                    const QRectF place = pixelRect(drawn.Left, drawn.Top, drawn.Width, drawn.Height);
-                    painter.drawPixmap(place.topLeft(), pictures_.picture(drawn.picture, place.size(), devicePixelRatioF()));
-                }
-            },
-            item);
-    }
+    const auto paintItems = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            const DrawnItem &item = shown_.items[i];
+            if (!bounds(item).intersects(dirty))
+                continue;
+            std::visit(
+                [&](const auto &drawn) {
+                    using Kind = std::decay_t<decltype(drawn)>;
+                    if constexpr (std::is_same_v<Kind, DrawnShape>) {
+                        drawShape(painter, drawn);
+                    } else {
+                        const QRectF place = pixelRect(drawn.Left, drawn.Top, drawn.Width, drawn.Height);
+                        painter.drawPixmap(place.topLeft(),
+                                           pictures_.picture(drawn.picture, place.size(), devicePixelRatioF()));
+                    }
+                },
+                item);
+        }
+    };
+    paintItems(0, shown_.itemsUnderTexts);
     for (const DrawnText &text : shown_.texts)
         drawText(painter, text);
+    paintItems(shown_.itemsUnderTexts, shown_.items.size());
 }
 
 void GameCanvas::mousePressEvent(QMouseEvent *event)
