@@ -16,12 +16,13 @@ namespace {
 // looking through its fallbacks at every label.
 QString installedFamily(const std::string &family)
 {
+    static const QStringList installed = QFontDatabase::families();
     static QHash<QString, QString> chosen;
     const QString wanted = QString::fromStdString(family);
     auto found = chosen.find(wanted);
     if (found == chosen.end()) {
         const QString twin = QFont::substitute(wanted);
-        const bool useTwin = twin != wanted && !QFontDatabase::hasFamily(wanted) && QFontDatabase::hasFamily(twin);
+        const bool useTwin = !installed.contains(wanted) && installed.contains(twin);
         found = chosen.insert(wanted, useTwin ? twin : wanted);
     }
     return *found;
