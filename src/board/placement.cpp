@@ -2,6 +2,12 @@
 // is judged from where its first half lies: the upper part of the board is
 // the left end, the lower part the right end. The computer parks its chosen
 // tile in the region of its end, so these rules lay it like a dropped tile.
+//
+// A placement always runs as a step (the player's release, or the turn
+// timer's tick on the computer's turn), and steps never nest: a tick that
+// falls due inside one is kept for later and a release inside one sends its
+// tile back (app/one_thing_at_a_time.h). So no second placement can start
+// while one runs, though the computer's flight lets events in.
 
 // own
 #include "app/game_window.h"
