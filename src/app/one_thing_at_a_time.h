@@ -69,7 +69,6 @@ public:
 
     // Deepest nesting of a kind of work seen so far; 1 is sound.
     int deepest(Work work) const { return deepest_[static_cast<int>(work)]; }
-    int running(Work work) const { return depth_[static_cast<int>(work)]; }
 
     void defer(std::function<void()> action) { deferred_.push_back(std::move(action)); }
     std::vector<std::function<void()>> takeDeferred();

@@ -11,23 +11,8 @@ using Input = HeadlessPlatform::Input;
 
 const char *nameOf(Input::Kind kind)
 {
-    switch (kind) {
-    case Input::Kind::Press:
-        return "press";
-    case Input::Kind::Move:
-        return "move";
-    case Input::Kind::Release:
-        return "release";
-    case Input::Kind::Click:
-        return "click";
-    case Input::Kind::Hover:
-        return "hover";
-    case Input::Kind::Close:
-        return "close";
-    case Input::Kind::Look:
-        return "look";
-    }
-    return "?";
+    static const char *const names[] = {"press", "move", "release", "click", "hover", "close", "look"};
+    return names[static_cast<int>(kind)];
 }
 
 } // namespace

@@ -179,10 +179,8 @@ void HeadlessPlatform::deliver(const Input &input)
         events_->onClose();
         return;
     }
-    if (openBoxes > 0) {
-        ++inputsDropped; // a modal box keeps the window from taking input
-        return;
-    }
+    if (openBoxes > 0)
+        return; // a modal box keeps the window from taking input
     switch (input.kind) {
     case Kind::Click:
         if (input.target == ButtonId::NewGame ? state_->PushButton1.Enabled

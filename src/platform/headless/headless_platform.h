@@ -90,7 +90,6 @@ public:
     int centred = 0;
     int repaints = 0;
     bool quitRequested = false;
-    int inputsDropped = 0;
 
 private:
     struct TimerState {
