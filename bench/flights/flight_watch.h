@@ -33,7 +33,7 @@ public:
     void applySkin(const std::string &relativePath) override { inner_.applySkin(relativePath); }
     void playSoundAsync(const std::string &relativePath) override { inner_.playSoundAsync(relativePath); }
     void centerWindow() override { inner_.centerWindow(); }
-    void openWebPage(const std::string &url) override { inner_.openWebPage(url); }
+    void openHelpPage() override { inner_.openHelpPage(); }
     void stateChanged() override;
     void repaintNow() override;
     void quit() override { inner_.quit(); }

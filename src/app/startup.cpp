@@ -12,7 +12,6 @@ namespace {
 
 const std::string kPointerFile = "HAND-M.CUR";
 const std::string kSkinFile = "x/o.cjs";
-const std::string kHomePage = "https://pipstone.example.org/";
 
 } // namespace
 
@@ -45,13 +44,13 @@ bool GameWindow::fileexists(const std::string &relativePath)
     return platform_.fileExists(relativePath);
 }
 
-// Once in a hundred starts, on average, the home page opens.
+// Once in a hundred starts, on average, the game's help page opens.
 void GameWindow::initrandom()
 {
     random_->reseed();
     const int n = static_cast<int>(std::floor(random_->next() * 100)) + 1;
     if (n == 7)
-        platform_.openWebPage(kHomePage);
+        platform_.openHelpPage();
 }
 
 } // namespace pipstone

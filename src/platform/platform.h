@@ -71,7 +71,8 @@ public:
     virtual void playSoundAsync(const std::string &relativePath) = 0;
 
     virtual void centerWindow() = 0;
-    virtual void openWebPage(const std::string &url) = 0;
+    // Opens the game's own help page in the desktop's browser; returns at once.
+    virtual void openHelpPage() = 0;
 
     // The state changed: paint it when the toolkit next paints.
     virtual void stateChanged() = 0;

@@ -52,7 +52,7 @@ public:
     void applySkin(const std::string &relativePath) override;
     void playSoundAsync(const std::string &relativePath) override;
     void centerWindow() override { ++centred; }
-    void openWebPage(const std::string &url) override { pagesOpened.push_back(url); }
+    void openHelpPage() override { ++helpPagesOpened; }
     void stateChanged() override {}
     void repaintNow() override { ++repaints; }
     void quit() override { quitRequested = true; }
@@ -85,7 +85,7 @@ public:
     int openBoxes = 0;
     int mostBoxesOpen = 0;
     std::vector<std::string> soundsPlayed;
-    std::vector<std::string> pagesOpened;
+    int helpPagesOpened = 0;
     std::vector<std::string> skinsApplied;
     int centred = 0;
     int repaints = 0;

@@ -157,9 +157,9 @@ void QtPlatform::centerWindow()
     form_->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 
-void QtPlatform::openWebPage(const std::string &url)
+void QtPlatform::openHelpPage()
 {
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(pathOf("help/index.html")));
 }
 
 void QtPlatform::stateChanged()

@@ -47,7 +47,7 @@ public:
     void playSoundAsync(const std::string &relativePath) override;
 
     void centerWindow() override;
-    void openWebPage(const std::string &url) override;
+    void openHelpPage() override;
 
     void stateChanged() override;
     void repaintNow() override;
