@@ -76,6 +76,8 @@ public:
     void lookAt(std::int64_t at, std::function<void()> look);
 
     bool timerRunning(TimerId timer) const { return timers_[index(timer)].running; }
+    // The mouse buttons the user holds down now.
+    int buttonsDown() const { return buttonsDown_; }
     // How long each message box stays open before the user presses OK.
     std::function<std::int64_t(const MessageBoxRecord &)> boxDelay;
 
