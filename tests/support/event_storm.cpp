@@ -236,11 +236,13 @@ std::vector<std::string> EventStorm::run(int events)
     p.advance(2000);
     letGoOfTheMouse();
     // The seeded matches check every step of normal play; here the totals
-    // are followed throughout, and the rest is checked once the match is over.
+    // are followed throughout, and the rest is checked where play ends. A
+    // match that does not end is reported by what the checker sees wrong,
+    // if anything.
     int hands = 0;
     auto problems = playToTheEnd(harness, rng_, nullptr, actions, hands, p.tickCount() + 3'600'000);
-    if (problems.empty())
-        problems = checker_.check(harness.game, p);
+    if (auto found = checker_.check(harness.game, p); !found.empty())
+        problems = found;
     if (!problems.empty())
         problems.front() = "after the storm: " + problems.front();
     return problems;

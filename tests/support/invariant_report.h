@@ -24,6 +24,10 @@ public:
     std::vector<std::string> problems;
 };
 
+// What holds of the hand in play: endflag is 0 and both totals are below the
+// target (rest_invariants.cpp).
+void checkHandInPlay(const GameState &s, Report &r);
+
 // What must hold whenever no tick or step runs (rest_invariants.cpp); the
 // timers' running state is checked only when the toolkit is headless.
 void checkAtRest(const GameWindow &game, const HeadlessPlatform *platform, Report &r);

@@ -219,8 +219,7 @@ void InvariantChecker::watch(const GameWindow &game)
         if (readInt(s.ccsc) != computerTotal_ || readInt(s.ppsc) != playerTotal_)
             r.fail("the totals became ", s.ccsc, " and ", s.ppsc, " outside the end of a hand; they are ",
                    computerTotal_, " and ", playerTotal_);
-        if (s.endflag != 0)
-            r.fail("endflag is ", s.endflag, " in a hand in play");
+        checkHandInPlay(s, r);
     }
     if (watched_.empty())
         watched_ = r.problems;

@@ -177,12 +177,20 @@ void checkTileFaces(const GameState &s, int held, Report &r)
 
 } // namespace
 
+void checkHandInPlay(const GameState &s, Report &r)
+{
+    if (s.endflag != 0)
+        r.fail("endflag is ", s.endflag, " in a hand in play");
+    // A total that reaches 101 ends the match with the hand it ends.
+    if (readInt(s.ccsc) >= 101 || readInt(s.ppsc) >= 101)
+        r.fail("a hand is in play with the totals at ", s.ccsc, " and ", s.ppsc);
+}
+
 void checkAtRest(const GameWindow &game, const HeadlessPlatform *platform, Report &r)
 {
     const GameState &s = game.state();
     const int held = game.heldSlot();
-    if (s.endflag != 0)
-        r.fail("endflag is ", s.endflag, " in a hand in play");
+    checkHandInPlay(s, r);
     if (s.lStatus.Caption != kYourTurn && s.lStatus.Caption != kComputerTurn)
         r.fail("the status reads '", s.lStatus.Caption, "'");
     // The turn timer waits while the player holds a tile; nothing else stops
@@ -197,9 +205,6 @@ void checkAtRest(const GameWindow &game, const HeadlessPlatform *platform, Repor
         r.fail("the flying tile shows between moves");
     if (s.Shmove.Visible != (held != 0))
         r.fail("the drag frame shows ", s.Shmove.Visible, " with held slot ", held);
-    // A total that reaches the target ends the match with the hand it ends.
-    if (readInt(s.ccsc) >= kMatchTarget || readInt(s.ppsc) >= kMatchTarget)
-        r.fail("a hand is in play with the totals at ", s.ccsc, " and ", s.ppsc);
     if (s.compscore.Caption != formatScore(readInt(s.ccsc)))
         r.fail("shown computer total ", s.compscore.Caption, " but the total is ", s.ccsc);
     if (s.playerscore.Caption != formatScore(readInt(s.ppsc)))
