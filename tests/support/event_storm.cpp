@@ -49,9 +49,9 @@ constexpr std::array<Aim, kKinds> kAims{{
 }};
 
 // New Game between activities, where a click on it throws the hand away.
-constexpr double kNewGameShareAtRest = 0.01;
+constexpr double kNewGameShareAtRest = 0.005;
 // The share of the random player's moves when it is the player's turn.
-constexpr int kPlayersMovePercent = 60;
+constexpr int kPlayersMovePercent = 80;
 
 std::string describe(const Input &input)
 {
@@ -214,7 +214,7 @@ std::vector<std::string> EventStorm::run(int events)
     HeadlessPlatform &p = harness.platform;
     aiming_ = true;
     for (int i = 0; i < events && !p.quitRequested; ++i) {
-        late_ = i >= events * 4 / 5;
+        late_ = i >= events * 9 / 10;
         eventBetweenActivities();
         auto problems = checker_.check(harness.game, p);
         if (!problems.empty())
