@@ -191,6 +191,9 @@ int pipsIn(const GameState &s, Place row)
 // before the hand plus the pips left in that side's row.
 void InvariantChecker::watch(const GameWindow &game)
 {
+    const bool ending = game.activity().running(OneThingAtATime::Work::EndOfHand);
+    if (ending == inEndOfHand_ && game.activity().busy())
+        return; // inside other work: nothing to see, and this is most calls
     const GameState &s = game.state();
     if (game.closed())
         return;
@@ -200,7 +203,6 @@ void InvariantChecker::watch(const GameWindow &game)
         playerTotal_ = readInt(s.ppsc);
     }
     Report r;
-    const bool ending = game.activity().running(OneThingAtATime::Work::EndOfHand);
     if (ending && !inEndOfHand_) {
         if (!handIsOver(s))
             r.fail("a hand in play was scored: cno ", s.cno, ", pno ", s.pno, ", pull ", s.pull);
@@ -219,8 +221,8 @@ void InvariantChecker::watch(const GameWindow &game)
                    computerTotal_, " and ", playerTotal_);
         checkHandInPlay(s, r);
     }
-    if (watched_.empty())
-        watched_ = r.problems;
+    if (watched_.empty() && !r.problems.empty())
+        watched_ = std::move(r.problems);
 }
 
 std::vector<std::string> InvariantChecker::check(const GameWindow &game, int mostBoxesOpen,

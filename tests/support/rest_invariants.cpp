@@ -10,7 +10,7 @@
 #include "tiles/pictures.h"
 
 // std
-#include <set>
+#include <array>
 
 namespace pipstone::test {
 
@@ -30,7 +30,7 @@ struct Row {
 // column but may be anywhere.
 void checkRow(const GameState &s, int held, const Row &row, Report &r)
 {
-    std::set<int> listed;
+    std::array<bool, kSlots + 1> listed{};
     for (int i = 1; i <= kSlots; ++i) {
         const int t = row.hand[i];
         if (i > 7 + row.extra) {
@@ -38,10 +38,11 @@ void checkRow(const GameState &s, int held, const Row &row, Report &r)
                 r.fail(row.name, " hand entry ", i, " past the hand holds ", t);
             continue;
         }
-        if (t < 1 || t > kSlots || !listed.insert(t).second) {
+        if (t < 1 || t > kSlots || listed[t]) {
             r.fail(row.name, " hand entry ", i, " is ", t);
             continue;
         }
+        listed[t] = true;
         const bool dealt = t >= row.dealtSlots && t < row.dealtSlots + 7;
         if (!dealt && t > readInt(s.pull))
             r.fail(row.name, " hand entry ", i, " names slot ", t, ", neither dealt to it nor drawn");
@@ -50,7 +51,7 @@ void checkRow(const GameState &s, int held, const Row &row, Report &r)
             r.fail(row.name, " hand lists slot ", t, ", which lies elsewhere");
     }
     for (int t = 1; t <= kSlots; ++t)
-        if ((t == held ? Place::PlayerRow : placeOf(s, t)) == row.place && listed.count(t) == 0)
+        if ((t == held ? Place::PlayerRow : placeOf(s, t)) == row.place && !listed[t])
             r.fail("slot ", t, " lies in the ", row.name, " row but is not in its hand list");
 
     for (int layout = 0; layout < 2; ++layout) {
