@@ -161,7 +161,7 @@ void GameWindow::showSlot(int slot)
 
 bool GameWindow::handIsOver() const
 {
-    return readInt(s_.cno) == 0 || readInt(s_.pno) == 0 || s_.endflag == 1;
+    return readInt(s_.cno) == 0 || readInt(s_.pno) == 0 || s_.endflag == 1 || handIsBlocked();
 }
 
 } // namespace pipstone

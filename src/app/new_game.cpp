@@ -10,6 +10,14 @@ namespace pipstone {
 
 void GameWindow::PushButton1_Click()
 {
+    // A New Game that cut the end of a hand short, before its result was
+    // announced, abandons that hand like any other: it is not scored, and the
+    // next hand starts with its end still to come.
+    if (s_.endflag == 1) {
+        s_.compscore.Caption = formatScore(readInt(s_.ccsc));
+        s_.playerscore.Caption = formatScore(readInt(s_.ppsc));
+        s_.endflag = 0;
+    }
     // A tile held in a drag or flying from the stock belongs to the old hand.
     cancelHold();
     setTimer(s_.Timer1, TimerId::Timer1, true);
