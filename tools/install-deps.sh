@@ -7,7 +7,8 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
   libgtest-dev libbenchmark-dev
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core fonts-wine
+  qt6-base-private-dev
 )
 
 missing=()

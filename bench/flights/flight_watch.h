@@ -23,9 +23,9 @@ public:
     void forget() { lastFlightMs_ = -1; }
 
     void attach(PlatformEvents *events, const GameState *state) override;
-    std::int64_t tickCount() override { return inner_.tickCount(); }
+    double tickCount() override { return inner_.tickCount(); }
     void processEvents() override { inner_.processEvents(); }
-    void waitForEvents(std::int64_t deadline) override { inner_.waitForEvents(deadline); }
+    void waitForEvents(double deadline) override { inner_.waitForEvents(deadline); }
     void setTimerRunning(TimerId timer, bool running) override { inner_.setTimerRunning(timer, running); }
     void messageBox(const std::string &text, const std::string &title) override { inner_.messageBox(text, title); }
     bool fileExists(const std::string &relativePath) override { return inner_.fileExists(relativePath); }

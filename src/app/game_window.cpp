@@ -107,6 +107,10 @@ void GameWindow::onButtonClick(ButtonId button)
     dispatch([this, button] {
         switch (button) {
         case ButtonId::NewGame:
+            // A hand that is being scored deals the next one itself once its
+            // result is read; cutting it short would lose or repeat its score.
+            if (activity_.running(OneThingAtATime::Work::EndOfHand))
+                break;
             if (entryDepth_ > 1) {
                 // Something is paused below this click: end it first.
                 newGameQueued_ = true;
@@ -161,7 +165,7 @@ void GameWindow::showSlot(int slot)
 
 bool GameWindow::handIsOver() const
 {
-    return readInt(s_.cno) == 0 || readInt(s_.pno) == 0 || s_.endflag == 1;
+    return readInt(s_.cno) == 0 || readInt(s_.pno) == 0 || s_.endflag == 1 || handIsBlocked();
 }
 
 } // namespace pipstone

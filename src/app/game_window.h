@@ -83,9 +83,11 @@ public:
     // Scoring (scoring/).
     void checkendgame();
 
-    // A hand is over once a side has played its last tile or the periodic
-    // check has called its end: nobody moves in it any more.
+    // A hand is over once a side has played its last tile, once it is
+    // blocked, or once the periodic check has called its end: nobody moves
+    // in it any more.
     bool handIsOver() const;
+    bool handIsBlocked() const;
 
 private:
     // The computer's two steps inside a placement (board/computer_move.cpp);

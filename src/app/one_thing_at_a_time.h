@@ -22,14 +22,16 @@ namespace pipstone {
 //     inside a tick, no count inside a count of the same side, no move inside
 //     a move; and since only steps show message boxes, at most one box is
 //     ever open.
-//  3. A press on a tile during an activity is ignored. The release of a tile
-//     held from before goes back to where it was taken while a step runs, and
-//     waits for a tick to end. Get Card does nothing during a step and waits
-//     for a tick to end.
+//  3. A press on a tile waits for a tick to end and is lost during a step.
+//     A release waits for a tick to end; during a step the tile held from
+//     before goes back to where it was taken. Get Card does nothing during a
+//     step and waits for a tick to end.
 //  4. New Game and closing the window end whatever is paused. New Game is
 //     queued; every pump point and message box then unwinds its frame by
 //     throwing StepAborted before it touches a tile; the new hand is dealt
 //     once, when the outermost frame has returned. Closing ends the program.
+//     New Game does nothing while a hand is being scored: the end of the
+//     hand deals the next one itself, after its result.
 //
 // The cheat view's one-second wait is not an activity: the game goes on
 // during it.

@@ -21,16 +21,21 @@ bool fitsAnOpenEnd(const GameState &s)
 
 } // namespace
 
-void GameWindow::lcard_MouseDown(int index, int button, int, float x, float y)
+void GameWindow::lcard_MouseDown(int index, int button, int shift, float x, float y)
 {
     if (button == kRightButton) {
         s_.dragging = 0;
         return;
     }
-    // A tile on the board never takes the mouse again, and nothing is taken up
-    // while a tick or a step runs (they hand values through the same fields).
-    if (s_.lcard[index].Top < kPlayerRowLine || activity_.busy() || heldSlot_ != 0)
+    // A tile on the board never takes the mouse again. Nothing is taken up
+    // while a tick or a step runs (they hand values through the same fields):
+    // a press inside a tick is kept for its end, one inside a step is lost.
+    if (s_.lcard[index].Top < kPlayerRowLine || activity_.inStep() || heldSlot_ != 0)
         return;
+    if (activity_.busy()) {
+        activity_.defer([=, this] { lcard_MouseDown(index, button, shift, x, y); });
+        return;
+    }
     setTimer(s_.Timer1, TimerId::Timer1, false);
     heldSlot_ = index;
     s_.Text1 = toText(index);
@@ -81,23 +86,30 @@ void GameWindow::lcard_MouseMove(int index, int button, int, float x, float y)
 
 void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float y)
 {
-    if (index != heldSlot_ || button == kRightButton)
+    if (button == kRightButton)
+        return;
+    // Rule 3 of the policy. Inside a tick the release waits for its end, also
+    // when its press is still waiting there; inside a step there is no
+    // placement and the tile goes back.
+    if (activity_.busy() && !activity_.inStep()) {
+        activity_.defer([=, this] { lcard_MouseUp(index, button, shift, x, y); });
+        return;
+    }
+    if (index != heldSlot_)
         return;
     if (activity_.inStep()) {
-        // Rule 3 of the policy: no placement inside a running step.
         sendBackToDragOrigin(index);
         cancelHold();
         return;
     }
-    if (activity_.busy()) {
-        activity_.defer([=, this] { lcard_MouseUp(index, button, shift, x, y); });
-        return;
-    }
+    // The held tile still counts in the player's hand while deciding whether
+    // the hand is over.
+    const bool handOver = handIsOver();
     heldSlot_ = 0;
     s_.Shmove.Visible = false;
     // A right-button press in the middle of a drag clears `dragging`; the tile
     // is then not handed on, but it still goes back rather than lie loose.
-    if (s_.dragging == 0 || s_.lcard[index].Top > kHandLine || s_.lStatus.Caption != kYourTurn || handIsOver())
+    if (s_.dragging == 0 || s_.lcard[index].Top > kHandLine || s_.lStatus.Caption != kYourTurn || handOver)
         sendBackToDragOrigin(index);
     else
         placePlayerDrop(index);

@@ -46,13 +46,14 @@ public:
     // Connects the game: events go to `events`, and the view paints `state`.
     virtual void attach(PlatformEvents *events, const GameState *state) = 0;
 
-    // Monotonic milliseconds; never wraps.
-    virtual std::int64_t tickCount() = 0;
+    // Monotonic milliseconds with their fraction, so that a wait measured on
+    // it is never shorter than asked; never wraps.
+    virtual double tickCount() = 0;
     // Handles the pending events once.
     virtual void processEvents() = 0;
     // Handles events as they come until the tick count reaches `deadline`
     // or at least one event was handled; sleeps meanwhile.
-    virtual void waitForEvents(std::int64_t deadline) = 0;
+    virtual void waitForEvents(double deadline) = 0;
 
     // A game timer was switched on or off (its interval is fixed).
     virtual void setTimerRunning(TimerId timer, bool running) = 0;

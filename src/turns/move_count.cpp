@@ -61,6 +61,26 @@ void GameWindow::variableccmove()
     }
 }
 
+// The stock is empty and neither side holds a tile that fits an end. The
+// tile the player holds in a drag is still the player's. Counted without
+// letting events run, for the checks that decide whether anyone may move.
+bool GameWindow::handIsBlocked() const
+{
+    if (readInt(s_.pull) != kStockSize)
+        return false;
+    const auto holdsAFit = [this](const std::array<int, kSlots + 1> &hand, int extra, auto isInHand) {
+        for (int i = 1; i <= 7 + extra && i <= kSlots; ++i) {
+            const int t = hand[i];
+            if (t > 0 && isInHand(t) && playableHalves(s_, t) > 0)
+                return true;
+        }
+        return false;
+    };
+    return !holdsAFit(s_.phand, s_.pextra,
+                      [this](int t) { return t == heldSlot_ || isCountedInPlayerRow(s_.lcard[t].Top); })
+           && !holdsAFit(s_.chand, s_.cextra, [this](int t) { return isInComputerRow(s_.lcard[t].Top); });
+}
+
 void GameWindow::arrangehands()
 {
     const auto closeUp = [this](const std::array<int, kSlots + 1> &hand, bool inRow(float), float top) {

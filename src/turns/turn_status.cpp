@@ -62,10 +62,11 @@ void GameWindow::Timer1_Timer()
     }
 }
 
-// Waits on the monotonic clock, letting events run at least once.
+// Waits on the monotonic clock, letting events run at least once. The clock
+// keeps its fraction of a millisecond, so no wait ends before its time.
 void GameWindow::Delay(double ms)
 {
-    const std::int64_t end = platform_.tickCount() + static_cast<std::int64_t>(std::nearbyint(ms));
+    const double end = platform_.tickCount() + std::nearbyint(ms);
     pump();
     while (platform_.tickCount() < end) {
         platform_.stateChanged();

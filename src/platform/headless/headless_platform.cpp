@@ -6,6 +6,7 @@
 
 // std
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace pipstone {
@@ -49,8 +50,11 @@ void HeadlessPlatform::processEvents()
     }
 }
 
-void HeadlessPlatform::waitForEvents(std::int64_t deadline)
+// The virtual clock counts whole milliseconds: a deadline between two of
+// them is reached at the later one.
+void HeadlessPlatform::waitForEvents(double until)
 {
+    const auto deadline = static_cast<std::int64_t>(std::ceil(until));
     if (quitRequested) {
         now_ = std::max(now_, deadline);
         return;
@@ -78,7 +82,7 @@ void HeadlessPlatform::advance(std::int64_t ms)
     const std::int64_t end = now_ + ms;
     processEvents();
     while (now_ < end && !quitRequested)
-        waitForEvents(end);
+        waitForEvents(static_cast<double>(end));
     now_ = std::max(now_, end);
 }
 
@@ -103,7 +107,7 @@ void HeadlessPlatform::messageBox(const std::string &text, const std::string &ti
     // answers at once.
     const std::int64_t end = now_ + std::max<std::int64_t>(delay, 0);
     do
-        waitForEvents(end);
+        waitForEvents(static_cast<double>(end));
     while (now_ < end && !quitRequested);
     --openBoxes;
 }

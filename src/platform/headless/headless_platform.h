@@ -42,9 +42,9 @@ public:
 
     // Platform
     void attach(PlatformEvents *events, const GameState *state) override;
-    std::int64_t tickCount() override { return now_; }
+    double tickCount() override { return static_cast<double>(now_); }
     void processEvents() override;
-    void waitForEvents(std::int64_t deadline) override;
+    void waitForEvents(double deadline) override;
     void setTimerRunning(TimerId timer, bool running) override;
     void messageBox(const std::string &text, const std::string &title) override;
     bool fileExists(const std::string &relativePath) override;

@@ -25,6 +25,14 @@ FormWindow::FormWindow(std::function<void()> onClose)
     canvas_->lower();
 }
 
+void FormWindow::changeEvent(QEvent *event)
+{
+    constexpr Qt::WindowStates kOtherSizes = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & kOtherSizes))
+        setWindowState(windowState() & ~kOtherSizes);
+    QWidget::changeEvent(event);
+}
+
 void FormWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();

@@ -31,6 +31,9 @@ protected:
     // However the user closes the window, the game hears of it, and the close
     // is never refused.
     void closeEvent(QCloseEvent *event) override;
+    // The board has one size: a window manager that maximises the window or
+    // makes it full screen anyway gets it back at its size.
+    void changeEvent(QEvent *event) override;
 
 private:
     std::function<void()> onClose_;

@@ -21,6 +21,8 @@ GameButtons::GameButtons(QWidget *window)
 {
     for (ButtonId id : kButtonIds) {
         auto *button = new QPushButton(window);
+        // Mouse clicks only: a stray Space must never deal a new hand.
+        button->setFocusPolicy(Qt::NoFocus);
         // Mouse moves without a button held reach the filter only with tracking on.
         button->setMouseTracking(true);
         button->installEventFilter(this);

@@ -11,12 +11,22 @@ namespace pipstone {
 
 namespace {
 
+// Debian's fonts-wine ships Tahoma faces with Tahoma's metrics. They are not
+// installed for the font system, so the game loads them itself; where they
+// are missing, the wider DejaVu Sans stands in.
+QStringList familiesWithTahoma()
+{
+    for (const char *face : {"tahoma.ttf", "tahomabd.ttf"})
+        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(face));
+    return QFontDatabase::families();
+}
+
 // The family to ask for: the named one where it is installed, else its free
 // metric-compatible twin, named directly so that the font system does not go
 // looking through its fallbacks at every label.
 QString installedFamily(const std::string &family)
 {
-    static const QStringList installed = QFontDatabase::families();
+    static const QStringList installed = familiesWithTahoma();
     static QHash<QString, QString> chosen;
     const QString wanted = QString::fromStdString(family);
     auto found = chosen.find(wanted);

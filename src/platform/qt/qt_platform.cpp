@@ -3,6 +3,7 @@
 // own
 #include "app/timing.h"
 #include "platform/qt/form_window.h"
+#include "platform/qt/input_hold.h"
 #include "platform/qt/pointers.h"
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/sound_player.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -21,6 +23,7 @@
 // std
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace pipstone {
 
@@ -29,6 +32,9 @@ QtPlatform::QtPlatform(QString programFolder)
     , form_(std::make_unique<FormWindow>([this] { windowClosing(); }))
     , sounds_(std::make_unique<SoundPlayer>())
 {
+    // An untitled box is titled with the game's name, not its file name. (A
+    // display name would also be appended to every titled box on X11.)
+    QCoreApplication::setApplicationName(QStringLiteral("Pipstone"));
     installFontSubstitutes();
     clock_.start();
     for (TimerId id : {TimerId::Timer1, TimerId::Timer2}) {
@@ -60,9 +66,9 @@ void QtPlatform::attach(PlatformEvents *events, const GameState *state)
     stateChanged();
 }
 
-std::int64_t QtPlatform::tickCount()
+double QtPlatform::tickCount()
 {
-    return clock_.elapsed();
+    return static_cast<double>(clock_.nsecsElapsed()) / 1e6;
 }
 
 void QtPlatform::processEvents()
@@ -72,14 +78,15 @@ void QtPlatform::processEvents()
 
 // Sleeps in the event dispatcher until an event comes or the deadline passes,
 // so a long wait of the game costs no processor time.
-void QtPlatform::waitForEvents(std::int64_t deadline)
+void QtPlatform::waitForEvents(double deadline)
 {
-    const std::int64_t remaining = deadline - tickCount();
+    const double remaining = deadline - tickCount();
     if (remaining <= 0 || quitting_) {
         QCoreApplication::processEvents();
         return;
     }
-    wake_.start(static_cast<int>(std::min<std::int64_t>(remaining, INT_MAX)));
+    // The timer counts whole milliseconds: wake up at the deadline or after.
+    wake_.start(static_cast<int>(std::min(std::ceil(remaining), double(INT_MAX))));
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     wake_.stop();
 }
@@ -107,7 +114,15 @@ void QtPlatform::messageBox(const std::string &text, const std::string &title)
     QString lines = QString::fromStdString(text);
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(QMessageBox::Information, QString::fromStdString(title), lines, QMessageBox::Ok, form_.get());
-    box.exec();
+    // Modal in effect but not to Qt, so that closing the window still ends
+    // the program while the box is open (input_hold.h).
+    const InputHold hold(*form_);
+    QEventLoop untilAnswered;
+    QObject::connect(&box, &QDialog::finished, &untilAnswered, &QEventLoop::quit);
+    box.setWindowModality(Qt::NonModal);
+    box.show();
+    box.activateWindow();
+    untilAnswered.exec();
 }
 
 QString QtPlatform::pathOf(const std::string &relativePath) const

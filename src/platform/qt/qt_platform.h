@@ -35,9 +35,9 @@ public:
 
     void attach(PlatformEvents *events, const GameState *state) override;
 
-    std::int64_t tickCount() override;
+    double tickCount() override;
     void processEvents() override;
-    void waitForEvents(std::int64_t deadline) override;
+    void waitForEvents(double deadline) override;
     void setTimerRunning(TimerId timer, bool running) override;
     void messageBox(const std::string &text, const std::string &title) override;
 

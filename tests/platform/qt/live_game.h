@@ -5,6 +5,7 @@
 #include "platform/qt/game_canvas.h"
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/qt_platform.h"
+#include "qt_test_support.h"
 #include "tiles/random_source.h"
 
 // Qt
@@ -113,7 +114,7 @@ protected:
 private:
     void poll()
     {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        auto *box = openBox();
         if (!box)
             return;
         if (box != current_) {

@@ -175,7 +175,7 @@ private:
         };
         mark(s.Cover.Visible, "computer's tile flies", landed.inFlight);
         mark(s.Showcomppic == 1, "cheat view", landed.inCheatView);
-        mark(QApplication::activeModalWidget() != nullptr, "box open", landed.inBox);
+        mark(openBox() != nullptr, "box open", landed.inBox);
         mark(live_.game.activity().busy(), "game busy", landed.whileBusy);
         return what;
     }

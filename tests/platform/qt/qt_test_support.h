@@ -6,6 +6,8 @@
 #include "state/game_state.h"
 
 // Qt
+#include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +19,17 @@
 #include <vector>
 
 namespace pipstone::testing {
+
+// The game's message box on the screen, if one is open. The boxes hold the
+// window's input themselves instead of being modal to Qt, so that a close
+// request still reaches the window.
+inline QMessageBox *openBox()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible())
+            return box;
+    return nullptr;
+}
 
 struct MouseCall {
     char kind; // 'd' down, 'm' move, 'u' up

@@ -77,7 +77,7 @@ TEST_F(Window, MessageBoxesShowTheirLinesReturnWhenClosedAndEndWithTheWindow)
     bool boxReturned = false;
     QTimer::singleShot(0, [&] {
         QTimer::singleShot(20, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            auto *box = openBox();
             ASSERT_NE(box, nullptr);
             std::tie(text, title) = std::pair(box->text(), box->windowTitle());
             box->button(QMessageBox::Ok)->click();
@@ -91,7 +91,7 @@ TEST_F(Window, MessageBoxesShowTheirLinesReturnWhenClosedAndEndWithTheWindow)
     EXPECT_EQ(text, QStringLiteral("You Win This Hand\nScore = 012"));
     EXPECT_EQ(title, QStringLiteral("  Brisk Domino     Max Score = 101  "));
     EXPECT_TRUE(boxReturned);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(openBox(), nullptr);
     platform.messageBox("too late", ""); // no box may open a loop of its own again
 }
 

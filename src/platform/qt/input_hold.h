@@ -1,0 +1,27 @@
+#pragma once
+
+// Qt
+#include <QObject>
+
+class QWidget;
+
+namespace pipstone {
+
+// While it lives, a window takes no mouse or keyboard input, as under a modal
+// message box, yet still hears its close request. Qt drops the close request
+// of a window that a modal box blocks, and the game window's close is never
+// refused, so the game's boxes are shown without Qt's modality and hold the
+// window's input with this instead.
+class InputHold : public QObject {
+public:
+    explicit InputHold(QWidget &window);
+    ~InputHold() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget &window_;
+};
+
+} // namespace pipstone
