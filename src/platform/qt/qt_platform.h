@@ -5,7 +5,6 @@
 #include "platform/qt/pointers.h"
 
 // Qt
-#include <QCursor>
 #include <QElapsedTimer>
 #include <QString>
 #include <QTimer>
