@@ -10,6 +10,8 @@
 #include <QWidget>
 
 // std
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 int main(int argc, char **argv)
@@ -19,5 +21,10 @@ int main(int argc, char **argv)
     pipstone::GameWindow game(platform, std::make_unique<pipstone::ClockRandomSource>());
     game.Form_Load();
     platform.window().show();
-    return app.exec();
+    const int code = app.exec();
+    // Closing the window ends the program at once: nothing is saved or
+    // cleaned up. The sound system's own teardown is skipped with the rest;
+    // it can trip over a sound still on its way to the speaker.
+    std::fflush(nullptr);
+    std::_Exit(code);
 }

@@ -54,6 +54,7 @@ struct Font {
     bool bold = true;
     bool centred = false;
     Rgb color;
+    bool operator==(const Font &) const = default;
 };
 
 struct Label {
@@ -75,6 +76,7 @@ struct PushButton {
     float Height = 0;
     Font font;
     bool Enabled = true;
+    bool operator==(const PushButton &) const = default;
 };
 
 // The tile that flies across the board: a box with the two halves in it.

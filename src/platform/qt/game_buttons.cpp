@@ -36,23 +36,27 @@ GameButtons::GameButtons(QWidget *window)
 
 void GameButtons::sync(const GameState &s)
 {
-    sync(button(ButtonId::NewGame), s.PushButton1);
-    sync(button(ButtonId::CheatComp), s.PushButton2);
-    sync(button(ButtonId::GetCard), s.PushButton3);
+    sync(ButtonId::NewGame, s.PushButton1);
+    sync(ButtonId::CheatComp, s.PushButton2);
+    sync(ButtonId::GetCard, s.PushButton3);
 }
 
-void GameButtons::sync(QPushButton *button, const PushButton &record)
+void GameButtons::sync(ButtonId id, const PushButton &record)
 {
-    const QString caption = QString::fromStdString(record.Caption);
-    if (button->text() != caption)
-        button->setText(caption);
-    button->setEnabled(record.Enabled);
-    const QRect place = pixelRect(record.Left, record.Top, record.Width, record.Height).toRect();
-    if (button->geometry() != place)
-        button->setGeometry(place);
-    const QFont font = toQFont(record.font);
-    if (button->font() != font)
-        button->setFont(font);
+    std::optional<PushButton> &shown = shown_[static_cast<int>(id)];
+    if (shown == record)
+        return;
+    QPushButton *b = button(id);
+    if (!shown || shown->Caption != record.Caption)
+        b->setText(QString::fromStdString(record.Caption));
+    if (!shown || shown->Enabled != record.Enabled)
+        b->setEnabled(record.Enabled);
+    const auto place = [](const PushButton &r) { return pixelRect(r.Left, r.Top, r.Width, r.Height).toRect(); };
+    if (!shown || place(*shown) != place(record))
+        b->setGeometry(place(record));
+    if (!shown || shown->font != record.font)
+        b->setFont(toQFont(record.font));
+    shown = record;
 }
 
 bool GameButtons::eventFilter(QObject *watched, QEvent *event)

@@ -4,7 +4,9 @@
 #include "state/game_state.h"
 
 // Qt
+#include <QByteArray>
 #include <QCursor>
+#include <QPoint>
 #include <QString>
 
 // std
@@ -15,8 +17,20 @@
 namespace pipstone {
 
 // A Windows cursor file (an icon file of type 2 whose entry carries the
-// hotspot); nothing when the file is missing or is not a cursor.
-std::optional<QCursor> loadCursorFile(const QString &path);
+// hotspot), read and checked but not yet decoded.
+struct CursorFile {
+    QByteArray bytes;
+    QPoint hotspot;
+};
+
+// Nothing when the file is missing, oversized, or not a cursor whose
+// pictures lie inside it.
+std::optional<CursorFile> readCursorFile(const QString &path);
+
+// The pointer the file draws; nothing when its picture cannot be decoded.
+// Decoding loads the image plugin, so the window does it only when it first
+// shows the pointer.
+std::optional<QCursor> toCursor(const CursorFile &file);
 
 // The grabbing-hand picture of the tile template as a pointer.
 QCursor grabbingHandCursor();

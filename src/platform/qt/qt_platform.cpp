@@ -4,6 +4,7 @@
 #include "app/timing.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/input_hold.h"
+#include "platform/qt/optional_file.h"
 #include "platform/qt/pointers.h"
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/sound_player.h"
@@ -14,8 +15,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
@@ -30,7 +29,7 @@ namespace pipstone {
 QtPlatform::QtPlatform(QString programFolder)
     : folder_(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : std::move(programFolder))
     , form_(std::make_unique<FormWindow>([this] { windowClosing(); }))
-    , sounds_(std::make_unique<SoundPlayer>())
+    , sounds_(std::make_unique<SoundPlayer>(folder_))
 {
     // An untitled box is titled with the game's name, not its file name. (A
     // display name would also be appended to every titled box on X11.)
@@ -132,23 +131,23 @@ QString QtPlatform::pathOf(const std::string &relativePath) const
 
 bool QtPlatform::fileExists(const std::string &relativePath)
 {
-    return QFileInfo(pathOf(relativePath)).isFile();
+    return isRegularFile(pathOf(relativePath));
 }
 
 bool QtPlatform::loadPointer(const std::string &relativePath)
 {
-    pointer_ = loadCursorFile(pathOf(relativePath));
-    return pointer_.has_value();
+    pointerFile_ = readCursorFile(pathOf(relativePath));
+    return pointerFile_.has_value();
 }
 
 // The skin is a Qt style sheet. Under a skin the window takes the colour of a
 // button face instead of white.
 void QtPlatform::applySkin(const std::string &relativePath)
 {
-    QFile file(pathOf(relativePath));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    const std::optional<QByteArray> bytes = readOptionalFile(pathOf(relativePath), kSkinFileLimit);
+    if (!bytes)
         return;
-    const QString sheet = QString::fromUtf8(file.readAll());
+    const QString sheet = QString::fromUtf8(*bytes);
     const QColor face = form_->palette().color(QPalette::Button);
     QPalette palette = form_->palette();
     palette.setColor(QPalette::Window, face);
@@ -204,7 +203,8 @@ void QtPlatform::syncWindow()
     // pointer, or the arrow when no cursor file was loaded.
     if (state_->customPointer && !customPointerShown_) {
         customPointerShown_ = true;
-        form_->setCursor(pointer_.value_or(QCursor(Qt::ArrowCursor)));
+        const std::optional<QCursor> pointer = pointerFile_ ? toCursor(*pointerFile_) : std::nullopt;
+        form_->setCursor(pointer.value_or(QCursor(Qt::ArrowCursor)));
     }
     form_->buttons().sync(*state_);
 }

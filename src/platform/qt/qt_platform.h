@@ -2,9 +2,9 @@
 
 // own
 #include "platform/platform.h"
+#include "platform/qt/pointers.h"
 
 // Qt
-#include <QCursor>
 #include <QElapsedTimer>
 #include <QString>
 #include <QTimer>
@@ -68,7 +68,7 @@ private:
     QTimer timer1_;
     QTimer timer2_;
     QTimer wake_; // ends a wait for events at its deadline
-    std::optional<QCursor> pointer_;
+    std::optional<CursorFile> pointerFile_;
     std::string caption_;
     bool customPointerShown_ = false;
     bool quitting_ = false;

@@ -55,6 +55,7 @@ TEST_F(Services, FilesAreFoundInTheProgramsFolderAndSoundsNeverHoldTheGameUp)
 {
     copyAsset(QStringLiteral("HAND-M.CUR"));
     copyAsset(QStringLiteral("pic/Move.wav"));
+    copyAsset(QStringLiteral("libpipstone_sound.so")); // the speaker side, loaded at the first sound
     ASSERT_TRUE(writeFile(folder.filePath(QStringLiteral("broken.wav")), "RIFF....WAVEnot really"));
     const std::pair<const char *, bool> files[] = {
         {"HAND-M.CUR", true}, {"pic/Move.wav", true}, {"x/o.cjs", false}, {"pic", false}, {"", false}};

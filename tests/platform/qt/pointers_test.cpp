@@ -17,7 +17,9 @@ namespace {
 TEST(CursorFile, TheBuiltHandLoadsAndFilesThatAreNoCursorAreRefused)
 {
     const QString built = builtAsset(QStringLiteral("HAND-M.CUR"));
-    const std::optional<QCursor> hand = loadCursorFile(built);
+    const std::optional<CursorFile> file = readCursorFile(built);
+    ASSERT_TRUE(file.has_value());
+    const std::optional<QCursor> hand = toCursor(*file);
     ASSERT_TRUE(hand.has_value());
     EXPECT_EQ(hand->hotSpot(), QPoint(5, 0)); // the fingertip
     EXPECT_EQ(hand->pixmap().size(), QSize(32, 32));
@@ -36,9 +38,9 @@ TEST(CursorFile, TheBuiltHandLoadsAndFilesThatAreNoCursorAreRefused)
     for (const auto &[name, bytes] : cases) {
         const QString path = folder.filePath(QString::fromLatin1(name));
         ASSERT_TRUE(writeFile(path, bytes));
-        EXPECT_FALSE(loadCursorFile(path).has_value()) << name;
+        EXPECT_FALSE(readCursorFile(path).has_value()) << name;
     }
-    EXPECT_FALSE(loadCursorFile(folder.filePath(QStringLiteral("missing.cur"))).has_value());
+    EXPECT_FALSE(readCursorFile(folder.filePath(QStringLiteral("missing.cur"))).has_value());
 }
 
 TEST(GrabbingHand, ShowsOverTheFirstHalfOfATileThatTakesTheMouse)

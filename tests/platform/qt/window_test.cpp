@@ -58,6 +58,36 @@ TEST_F(Window, ButtonsReportClicksAndHoversAndFollowTheState)
     EXPECT_TRUE(events.clicks.empty());
 }
 
+TEST_F(Window, UnderASkinTheButtonsAreTouchedOnlyWhenTheirRecordChanges)
+{
+    QDir(folder.path()).mkpath(QStringLiteral("x"));
+    ASSERT_TRUE(writeFile(folder.filePath(QStringLiteral("x/o.cjs")), "QPushButton { font: bold 40px serif; }"));
+    platform.applySkin("x/o.cjs");
+    show();
+    struct Touches : QObject {
+        int count = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            const auto type = event->type();
+            count += type == QEvent::FontChange || type == QEvent::StyleChange || type == QEvent::EnabledChange ||
+                     type == QEvent::Move || type == QEvent::Resize || type == QEvent::Paint;
+            return false;
+        }
+    } touches;
+    QTest::qWait(20);
+    for (QPushButton *b : platform.window().findChildren<QPushButton *>())
+        b->installEventFilter(&touches);
+    for (int tick = 0; tick < 10; ++tick) {
+        platform.repaintNow();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(touches.count, 0) << "ticks that change nothing restyle the buttons";
+    state.PushButton3.Enabled = false;
+    platform.repaintNow();
+    EXPECT_FALSE(button(QStringLiteral("Get Card"))->isEnabled());
+    EXPECT_GT(touches.count, 0);
+}
+
 TEST_F(Window, AfterTheFirstHoverTheWholeWindowShowsTheCustomPointer)
 {
     copyAsset(QStringLiteral("HAND-M.CUR"));
