@@ -52,25 +52,33 @@ struct DisplayList {
     bool operator==(const DisplayList &) const = default;
 };
 
-// Builds display lists, keeping its working storage from one to the next.
+// Builds display lists, keeping its working storage from one to the next,
+// and tells at little cost whether the list it built last still shows the
+// state: the window asks that dozens of times per timer tick.
 class DisplayListBuilder {
 public:
     // Writes what `state` shows into `list`, reusing the list's storage.
     void build(const GameState &state, DisplayList &list);
+    // True when `list`, the list this builder built last, still shows `state`.
+    bool stillShows(const GameState &state, const DisplayList &list) const;
 
 private:
-    // An item with its place in the stacking order.
+    // A control that shows, with its place in the stacking order and its
+    // place among the controls in the order the window was built.
     struct Layered {
         long z;
+        int control;
         DrawnItem item;
     };
-    void add(long z, const DrawnItem &item) { layered_.push_back({z, item}); }
-    void addShape(const Shape &shape);
-    void addHalf(const Picture &half);
-    void addCover(const CoverBox &cover);
     void sortByStacking();
 
     std::vector<Layered> layered_;
+    bool built_ = false;
+    // By control in the order the window was built: where its item or label
+    // stands in the last list (-1 when it did not show), and its z then.
+    std::vector<int> itemAt_;
+    std::vector<long> zOf_;
+    std::vector<int> textAt_;
 };
 
 DisplayList displayListOf(const GameState &state);

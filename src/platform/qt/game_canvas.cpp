@@ -85,6 +85,7 @@ void GameCanvas::attach(PlatformEvents *events, const GameState *state)
 {
     events_ = events;
     state_ = state;
+    builder_ = DisplayListBuilder();
     refresh();
 }
 
@@ -149,7 +150,7 @@ void GameCanvas::layOutChangedTexts(const std::vector<DrawnText> &now, QRegion &
 
 bool GameCanvas::refresh()
 {
-    if (!state_)
+    if (!state_ || builder_.stillShows(*state_, shown_))
         return false;
     builder_.build(*state_, next_);
     if (next_ == shown_)

@@ -65,9 +65,19 @@ std::int64_t QtPlatform::tickCount()
     return clock_.elapsed();
 }
 
+// A count lets events run at every hand entry, a few microseconds apart.
+// Asking the event loop again so soon finds nothing new but costs a system
+// call and a pass through the loop, several hundred times a second while the
+// player thinks; what arrives meanwhile runs at the next call after the gap,
+// or as soon as the game waits or returns to the loop.
 void QtPlatform::processEvents()
 {
+    constexpr qint64 kGapNs = 1'000'000;
+    const qint64 now = clock_.nsecsElapsed();
+    if (now - lastProcessedNs_ < kGapNs)
+        return;
     QCoreApplication::processEvents();
+    lastProcessedNs_ = clock_.nsecsElapsed();
 }
 
 // Sleeps in the event dispatcher until an event comes or the deadline passes,
