@@ -4,6 +4,7 @@
 #include "app/timing.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/pointers.h"
+#include "platform/qt/prompt_wakeups.h"
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/sound_player.h"
 #include "state/game_state.h"
@@ -20,7 +21,9 @@
 
 // std
 #include <algorithm>
+#include <chrono>
 #include <climits>
+#include <thread>
 
 namespace pipstone {
 
@@ -30,6 +33,7 @@ QtPlatform::QtPlatform(QString programFolder)
     , sounds_(std::make_unique<SoundPlayer>())
 {
     installFontSubstitutes();
+    askForPromptWakeups();
     clock_.start();
     for (TimerId id : {TimerId::Timer1, TimerId::Timer2}) {
         QTimer &t = timer(id);
@@ -39,7 +43,7 @@ QtPlatform::QtPlatform(QString programFolder)
                 events_->onTimer(id);
         });
     }
-    // The game's waits are 1 to 1000 ms; a coarse timer would stretch the short ones.
+    // The game's waits are 1 to 1000 ms; a coarse timer would stretch them.
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
 }
@@ -80,18 +84,34 @@ void QtPlatform::processEvents()
     lastProcessedNs_ = clock_.nsecsElapsed();
 }
 
-// Sleeps in the event dispatcher until an event comes or the deadline passes,
-// so a long wait of the game costs no processor time.
 void QtPlatform::waitForEvents(std::int64_t deadline)
 {
-    const std::int64_t remaining = deadline - tickCount();
-    if (remaining <= 0 || quitting_) {
-        QCoreApplication::processEvents();
+    waitUntil(deadline * 1'000'000);
+}
+
+// Sleeps in the event dispatcher until an event comes or the deadline passes,
+// so a long wait of the game costs no processor time. The dispatcher's sleep
+// ends on a whole millisecond, up to one late, which would stretch a flight
+// of 1 ms steps by half; so it sleeps there only until shortly before the
+// deadline, and the last stretch in the system's own precise sleep, after
+// the events pending then have run.
+void QtPlatform::waitUntil(qint64 deadlineNs)
+{
+    constexpr qint64 kLastStretchNs = 2'000'000;
+    const qint64 remaining = deadlineNs - clock_.nsecsElapsed();
+    if (remaining > kLastStretchNs && !quitting_) {
+        wake_.start(static_cast<int>(std::min<qint64>((remaining - kLastStretchNs) / 1'000'000, INT_MAX)));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        wake_.stop();
+        lastProcessedNs_ = clock_.nsecsElapsed();
         return;
     }
-    wake_.start(static_cast<int>(std::min<std::int64_t>(remaining, INT_MAX)));
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    wake_.stop();
+    QCoreApplication::processEvents();
+    lastProcessedNs_ = clock_.nsecsElapsed();
+    if (quitting_)
+        return;
+    for (qint64 left; (left = deadlineNs - clock_.nsecsElapsed()) > 0;)
+        std::this_thread::sleep_for(std::chrono::nanoseconds(left));
 }
 
 QTimer &QtPlatform::timer(TimerId id)

@@ -56,6 +56,7 @@ public:
 private:
     QString pathOf(const std::string &relativePath) const;
     QTimer &timer(TimerId id);
+    void waitUntil(qint64 deadlineNs);
     void windowClosing();
     void syncWindow();
 
