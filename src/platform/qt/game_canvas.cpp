@@ -58,6 +58,22 @@ QRectF bounds(const DrawnItem &item)
         item);
 }
 
+// Whether an item has pixels in the area being repainted. The frame of the
+// board covers most of the window but paints only its border: a tile flying
+// inside it must not have the whole frame stroked again at every step.
+bool paintsInto(const DrawnItem &item, const QRectF &dirty)
+{
+    if (!bounds(item).intersects(dirty))
+        return false;
+    const auto *shape = std::get_if<DrawnShape>(&item);
+    if (!shape || shape->filled)
+        return true;
+    const qreal inset = std::max(1, shape->borderWidth) + 4;
+    const QRectF hollow =
+        pixelRect(shape->Left, shape->Top, shape->Width, shape->Height).adjusted(inset, inset, -inset, -inset);
+    return !hollow.contains(dirty);
+}
+
 // A rounded rectangle whose border lies inside its bounds, as the window's
 // shapes draw it.
 void drawShape(QPainter &painter, const DrawnShape &shape)
@@ -180,7 +196,7 @@ void GameCanvas::paintEvent(QPaintEvent *event)
     const auto paintItems = [&](std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
             const DrawnItem &item = shown_.items[i];
-            if (!bounds(item).intersects(dirty))
+            if (!paintsInto(item, dirty))
                 continue;
             std::visit(
                 [&](const auto &drawn) {

@@ -92,12 +92,12 @@ void QtPlatform::waitForEvents(std::int64_t deadline)
 // Sleeps in the event dispatcher until an event comes or the deadline passes,
 // so a long wait of the game costs no processor time. The dispatcher's sleep
 // ends on a whole millisecond, up to one late, which would stretch a flight
-// of 1 ms steps by half; so it sleeps there only until shortly before the
-// deadline, and the last stretch in the system's own precise sleep, after
-// the events pending then have run.
+// of 1 ms steps by half; so the last few milliseconds, which cover a whole
+// flight step, are slept on the system's precise clock instead, after the
+// events pending then have run (a click meanwhile waits those few ms).
 void QtPlatform::waitUntil(qint64 deadlineNs)
 {
-    constexpr qint64 kLastStretchNs = 2'000'000;
+    constexpr qint64 kLastStretchNs = 6'000'000;
     const qint64 remaining = deadlineNs - clock_.nsecsElapsed();
     if (remaining > kLastStretchNs && !quitting_) {
         wake_.start(static_cast<int>(std::min<qint64>((remaining - kLastStretchNs) / 1'000'000, INT_MAX)));
