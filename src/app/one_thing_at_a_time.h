@@ -42,7 +42,20 @@ public:
     enum class Kind { None, Tick, Step };
 
     // What may run inside what; the nesting counters prove the policy holds.
-    enum class Work { Timer1Tick, Timer2Tick, PlayerCount, ComputerCount, Placement, Draw, Pass, EndOfHand, MessageBox, Count };
+    enum class Work {
+        Timer1Tick,
+        Timer2Tick,
+        PlayerCount,
+        ComputerCount,
+        Placement,
+        Draw,
+        Pass,
+        EndOfHand,
+        MessageBox,
+        Showcards, // the pump of a tile shown on the board
+        Getturn,   // the pump after the turn has changed hands
+        Count
+    };
 
     class Scope {
     public:
@@ -67,7 +80,9 @@ public:
     // Marks a piece of work that must never nest in itself (a count, a box).
     [[nodiscard]] Scope mark(Work work) { return Scope(*this, kind_, work); }
 
-    // Deepest nesting of a kind of work seen so far; 1 is sound.
+    // Whether a kind of work is running now (events handled at a pump point
+    // land inside it), and the deepest nesting of it seen so far; 1 is sound.
+    bool running(Work work) const { return depth_[static_cast<int>(work)] > 0; }
     int deepest(Work work) const { return deepest_[static_cast<int>(work)]; }
 
     void defer(std::function<void()> action) { deferred_.push_back(std::move(action)); }

@@ -46,6 +46,7 @@ void GameWindow::showcards()
         s_.faceset = second.Top == first.Top ? kTurnedOffset : 0;
         first.picture = s_.faceset + firstPips + 1;
         second.picture = s_.faceset + secondPips + 1;
+        auto showing = activity_.mark(OneThingAtATime::Work::Showcards);
         pump();
     }
 }

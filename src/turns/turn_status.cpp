@@ -27,6 +27,7 @@ void GameWindow::getturn()
         s_.lStatus.Top = kAbovePlayerRow;
         s_.lStatus.Caption = kYourTurn;
     }
+    auto turning = activity_.mark(OneThingAtATime::Work::Getturn);
     pump();
 }
 

@@ -15,15 +15,9 @@ constexpr float kRightEndPoint[2] = {3000, 5000};
 
 } // namespace
 
-RandomPlayer::RandomPlayer(std::uint64_t seed)
-    : harness(std::make_unique<SeededRandomSource>(seed))
-    , rng_(seed * 7919 + 1)
+std::string randomPlayersMove(GameHarness &h, std::mt19937_64 &rng)
 {
-}
-
-void RandomPlayer::playersMove()
-{
-    GameState &s = harness.s();
+    GameState &s = h.s();
     std::uniform_real_distribution<float> anyX(0, 11985), anyY(0, 9375);
     std::vector<std::pair<int, const float *>> legal;
     std::vector<int> hand;
@@ -42,54 +36,67 @@ void RandomPlayer::playersMove()
         }
     }
     std::ostringstream act;
-    if (!hand.empty() && (legal.empty() || rng_() % 10 == 0)) {
-        if (s.PushButton3.Enabled && rng_() % 2 == 0) {
-            harness.click(ButtonId::GetCard);
-            actions.push_back("get card");
-            return;
+    if (!hand.empty() && (legal.empty() || rng() % 10 == 0)) {
+        if (s.PushButton3.Enabled && rng() % 2 == 0) {
+            h.click(ButtonId::GetCard);
+            return "get card";
         }
         // A drop that will most likely come back.
-        const int slot = hand[rng_() % hand.size()];
-        const float x = anyX(rng_), y = anyY(rng_);
-        harness.dragTo(slot, x, y);
+        const int slot = hand[rng() % hand.size()];
+        const float x = anyX(rng), y = anyY(rng);
+        h.dragTo(slot, x, y);
         act << "drag " << slot << " to " << x << "," << y;
     } else if (!legal.empty()) {
-        const auto [slot, point] = legal[rng_() % legal.size()];
-        harness.dragTo(slot, point[0], point[1]);
+        const auto [slot, point] = legal[rng() % legal.size()];
+        h.dragTo(slot, point[0], point[1]);
         act << "drag " << slot << " to " << point[0] << "," << point[1];
     } else if (s.PushButton3.Enabled) {
-        harness.click(ButtonId::GetCard);
+        h.click(ButtonId::GetCard);
         act << "get card";
     }
-    if (!act.str().empty())
-        actions.push_back(act.str());
+    return act.str();
 }
 
-std::vector<std::string> RandomPlayer::playMatch(std::int64_t limitMs)
+std::vector<std::string> playToTheEnd(GameHarness &h, std::mt19937_64 &rng, InvariantChecker *checker,
+                                      std::vector<std::string> &actions, int &hands, std::int64_t untilMs)
 {
-    HeadlessPlatform &p = harness.platform;
-    std::string lastMturn = harness.s().mturn;
-    while (!p.quitRequested && p.tickCount() < limitMs) {
-        if (harness.s().lStatus.Caption == kYourTurn && !harness.game.activity().busy())
-            playersMove();
-        auto problems = checkInvariants ? checker_.check(harness.game, p) : std::vector<std::string>{};
-        if (!problems.empty())
-            return problems;
-        const std::int64_t step = 50 + static_cast<std::int64_t>(rng_() % 250);
+    HeadlessPlatform &p = h.platform;
+    std::string lastMturn = h.s().mturn;
+    const auto problems = [&] { return checker ? checker->check(h.game, p) : std::vector<std::string>{}; };
+    while (!p.quitRequested && p.tickCount() < untilMs) {
+        if (h.s().lStatus.Caption == kYourTurn && !h.game.activity().busy()) {
+            if (std::string move = randomPlayersMove(h, rng); !move.empty())
+                actions.push_back(std::move(move));
+        }
+        if (auto found = problems(); !found.empty())
+            return found;
+        const std::int64_t step = 50 + static_cast<std::int64_t>(rng() % 250);
         p.advance(step);
         actions.push_back("advance " + std::to_string(step));
-        if (checkInvariants)
-            problems = checker_.check(harness.game, p);
-        if (!problems.empty())
-            return problems;
-        if (harness.s().mturn != lastMturn) {
-            lastMturn = harness.s().mturn;
+        if (auto found = problems(); !found.empty())
+            return found;
+        if (h.s().mturn != lastMturn) {
+            lastMturn = h.s().mturn;
             ++hands;
         }
     }
     if (!p.quitRequested)
         return {"the match did not end within the time limit"};
     return {};
+}
+
+RandomPlayer::RandomPlayer(std::uint64_t seed)
+    : harness(std::make_unique<SeededRandomSource>(seed))
+    , rng_(seed * 7919 + 1)
+{
+}
+
+std::vector<std::string> RandomPlayer::playMatch(std::int64_t limitMs)
+{
+    if (checkInvariants)
+        harness.platform.atEventProcessing = [this] { checker_.watch(harness.game); };
+    return playToTheEnd(harness, rng_, checkInvariants ? &checker_ : nullptr, actions, hands,
+                        harness.platform.tickCount() + limitMs);
 }
 
 } // namespace pipstone::test

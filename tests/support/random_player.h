@@ -12,9 +12,21 @@
 
 namespace pipstone::test {
 
-// Plays the player's side of whole matches through the real event paths:
-// drags from the hand to points of the board (most of them legal, some not)
-// and Get Card while the button is enabled; the computer plays by itself.
+// One move of the player's side as a random player makes it through the real
+// event paths: most often a tile that fits dragged to its end, now and then a
+// drop that will most likely come back, or Get Card while it is enabled.
+// Returns what was done (empty when there was nothing to do).
+std::string randomPlayersMove(GameHarness &h, std::mt19937_64 &rng);
+
+// Plays the player's side of the game in `h` on its turns, the computer
+// playing by itself, until the program ends or the clock reads `untilMs`;
+// checks the invariants with `checker` (when given) after every move and time
+// step. Adds what it did to `actions` and each hand dealt to `hands`; returns
+// what went wrong.
+std::vector<std::string> playToTheEnd(GameHarness &h, std::mt19937_64 &rng, InvariantChecker *checker,
+                                      std::vector<std::string> &actions, int &hands, std::int64_t untilMs);
+
+// Whole seeded matches of the random player against the computer.
 // Everything follows from the seed, so a failing match replays exactly.
 class RandomPlayer {
 public:
@@ -30,7 +42,6 @@ public:
     bool checkInvariants = true; // off to measure the game alone
 
 private:
-    void playersMove();
     std::mt19937_64 rng_;
     InvariantChecker checker_;
 };

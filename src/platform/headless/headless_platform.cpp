@@ -33,6 +33,8 @@ void HeadlessPlatform::setTimerRunning(TimerId timer, bool running)
 // One pass over what is due now: input first, then each due timer once.
 void HeadlessPlatform::processEvents()
 {
+    if (atEventProcessing)
+        atEventProcessing();
     if (queue_.empty() && !dueNow(timers_[0]) && !dueNow(timers_[1]))
         return; // the common case inside the game's counts and waits
     while (!quitRequested && deliverDueInput()) {
@@ -53,12 +55,10 @@ void HeadlessPlatform::waitForEvents(std::int64_t deadline)
         now_ = std::max(now_, deadline);
         return;
     }
-    const std::int64_t next = nextHappening();
-    if (next > deadline) {
-        now_ = std::max(now_, deadline);
-        return;
-    }
-    now_ = std::max(now_, next);
+    // Sleeps until the next timer or input falls due, or to the deadline,
+    // and handles what is due then; a wait that only runs out is still an
+    // event-processing call, as the real loop's is.
+    now_ = std::max(now_, std::min(nextHappening(), deadline));
     processEvents();
 }
 
@@ -99,10 +99,12 @@ void HeadlessPlatform::messageBox(const std::string &text, const std::string &ti
     mostBoxesOpen = std::max(mostBoxesOpen, openBoxes);
     const std::int64_t delay = boxDelay ? boxDelay(boxes.back()) : 0;
     // The box is modal: time runs and timers tick, the window takes no input
-    // but a close.
+    // but a close. Its loop handles events at least once, even when the user
+    // answers at once.
     const std::int64_t end = now_ + std::max<std::int64_t>(delay, 0);
-    while (now_ < end && !quitRequested)
+    do
         waitForEvents(end);
+    while (now_ < end && !quitRequested);
     --openBoxes;
 }
 
@@ -143,6 +145,8 @@ bool HeadlessPlatform::deliverDueInput()
         return false;
     const Input input = queue_.front();
     queue_.erase(queue_.begin());
+    if (delivering && input.kind != Input::Kind::Look)
+        delivering(input);
     deliver(input);
     return true;
 }

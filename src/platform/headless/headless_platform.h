@@ -76,8 +76,20 @@ public:
     void lookAt(std::int64_t at, std::function<void()> look);
 
     bool timerRunning(TimerId timer) const { return timers_[index(timer)].running; }
+    // The mouse buttons the user holds down now.
+    int buttonsDown() const { return buttonsDown_; }
     // How long each message box stays open before the user presses OK.
     std::function<std::int64_t(const MessageBoxRecord &)> boxDelay;
+
+    // The window system's side of every event-processing call (each pump,
+    // each pass of a wait, each message box): called first, so a test can
+    // post input here that this same call hands over, in the middle of
+    // whatever the game is doing, as a desktop toolkit hands over at every
+    // such call whatever arrived since the last one.
+    std::function<void()> atEventProcessing;
+    // Called as each input is handed over, before the game (or an open box,
+    // which refuses it) sees it.
+    std::function<void(const Input &)> delivering;
 
     // What the game asked of the toolkit.
     std::set<std::string> files; // files present in the program folder
