@@ -70,7 +70,7 @@ TEST(Soak, EventStormsKeepEveryInvariantAndLeaveAPlayableGame)
     const auto start = std::chrono::steady_clock::now();
     const int n = std::max(1, runs() * 3 / 10);
     Landed landed{};
-    long results = 0;
+    long handedOver = 0, inside = 0, results = 0;
     int playedOut = 0, closed = 0;
     for (int seed = 1; seed <= n; ++seed) {
         EventStorm storm(static_cast<std::uint64_t>(seed));
@@ -81,13 +81,16 @@ TEST(Soak, EventStormsKeepEveryInvariantAndLeaveAPlayableGame)
         }
         for (int k = 0; k < static_cast<int>(Inside::Count); ++k)
             landed[k] += storm.landed[k];
+        handedOver += storm.handedOver;
+        inside += storm.handedOverInside;
         results += storm.resultsShown;
         playedOut += storm.playedOut;
         closed += storm.closedByUser;
     }
     std::cout << n << " storms of 300 events in " << secondsSince(start) << " s: " << results
               << " hands played to their result, " << playedOut << " whole matches, " << closed
-              << " closed by the user; events handed over inside:\n";
+              << " closed by the user; of " << handedOver << " events handed over, " << inside
+              << " inside an activity:\n";
     for (int k = 0; k < static_cast<int>(Inside::Count); ++k) {
         std::cout << "  " << std::left << std::setw(18) << nameOf(static_cast<Inside>(k)) << landed[k] << "\n";
         EXPECT_GT(landed[k], 0) << "no event landed inside the " << nameOf(static_cast<Inside>(k));

@@ -38,14 +38,14 @@ constexpr std::array<Aim, kKinds> kAims{{
     {0.0004, 0.02}, // Timer2Tick
     {0.0004, 0.02}, // PlayerCount
     {0.0004, 0.02}, // ComputerCount
-    {0.004, 0.03},  // ComputerFlight
-    {0.006, 0.03},  // DrawFlight
+    {0.001, 0.03},  // ComputerFlight
+    {0.0015, 0.03}, // DrawFlight
     {0.05, 0.03},   // Showcards
     {0.1, 0.03},    // Getturn
-    {0.01, 0.03},   // CheatView
+    {0.005, 0.03},  // CheatView
     {0.4, 0.2},     // Pass
     {0.15, 0.2},    // EndOfHand
-    {0.3, 0.1},     // MessageBox
+    {0.1, 0.1},     // MessageBox
 }};
 
 // New Game between activities, where a click on it throws the hand away.
@@ -204,9 +204,13 @@ void EventStorm::aimInsideActivity()
 
 void EventStorm::countLanding()
 {
+    if (!aiming_)
+        return; // the liveness check's own moves are not the storm's
     const auto running = runningKinds();
     for (int k = 0; k < kKinds; ++k)
         landed[k] += running[k];
+    ++handedOver;
+    handedOverInside += std::find(running.begin(), running.end(), true) != running.end();
 }
 
 std::vector<std::string> EventStorm::run(int events)

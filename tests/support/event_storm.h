@@ -54,6 +54,8 @@ public:
 
     GameHarness harness;
     std::vector<std::string> actions; // the events so far, to replay a failure
+    long handedOver = 0;              // events handed over to the window
+    long handedOverInside = 0;        // ... while any of the kinds below ran
     Landed landed{};                  // events handed over inside each kind of activity
     int resultsShown = 0;             // hands the storm played to their result
     bool playedOut = false;           // the storm played its match to the end

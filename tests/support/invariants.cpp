@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
-#include <sstream>
 
 namespace pipstone::test {
 
@@ -156,7 +155,6 @@ void checkCounts(const GameState &s, int held, Report &r)
     if (readInt(s.pull) != 14 - stock)
         r.fail("pull ", s.pull, " but the stock holds ", stock);
 }
-
 
 // A hand is over when a side has played its last tile or the stock is empty
 // and no tile in either row fits an end.
