@@ -3,12 +3,17 @@
 // headless toolkit, whose virtual clock moves only while the game waits, so
 // that there it lasts exactly the sum of its waits. Prints one line per kind
 // of flight: "<name> <hands> <mean ms> <mean floor ms> <median ratio>".
+// Then times the game's wait step alone, as often as it is asked for each of
+// its waits, and prints the shortest: "wait-step <asked ms> <shortest ms> <steps>".
 
 // own
+#include "app/game_window.h"
+#include "app/timing.h"
 #include "flight_scenario.h"
 #include "flight_watch.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/qt/qt_platform.h"
+#include "tiles/random_source.h"
 
 // Qt
 #include <QApplication>
@@ -21,6 +26,7 @@
 // std
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -57,6 +63,19 @@ struct Samples {
         std::printf("%s %zu %.2f %.2f %.4f\n", name, n, w / n, f / n, median);
     }
 };
+
+// The shortest of `steps` waits of `askedMs` on the real toolkit, in ms.
+double shortestWait(pipstone::GameWindow &game, double askedMs, int steps)
+{
+    double shortest = 1e9;
+    QElapsedTimer clock;
+    for (int i = 0; i < steps; ++i) {
+        clock.start();
+        game.Delay(askedMs);
+        shortest = std::min(shortest, clock.nsecsElapsed() / 1e6);
+    }
+    return shortest;
+}
 
 } // namespace
 
@@ -99,5 +118,14 @@ int main(int argc, char **argv)
     }
     computer.print("computer-flight");
     draw.print("draw-flight");
+
+    pipstone::GameWindow game(qt, std::make_unique<pipstone::SeededRandomSource>(1));
+    game.Form_Load();
+    game.state().Timer1.Enabled = false;
+    game.state().Timer2.Enabled = false;
+    namespace timing = pipstone::timing;
+    for (const auto &[asked, steps] : {std::pair{timing::kFlightAcrossWait, 300}, {timing::kFlightDownWait, 100},
+                                       {timing::kCheatViewWait, 2}})
+        std::printf("wait-step %g %.4f %d\n", asked, shortestWait(game, asked, steps), steps);
     return 0;
 }

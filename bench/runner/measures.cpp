@@ -2,9 +2,11 @@
 
 // own
 #include "child_process.h"
+#include "surroundings.h"
 
 // std
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 namespace pipstone::bench {
@@ -12,7 +14,9 @@ namespace pipstone::bench {
 namespace {
 
 constexpr const char *kGame = "bench_game_window";
-constexpr const char *kMinimal = "bench_minimal_window";
+constexpr const char *kText = "bench_text_window";
+constexpr const char *kTimers = "bench_timer_window";
+constexpr const char *kEmpty = "bench_minimal_window";
 constexpr const char *kFlights = "bench_flights";
 constexpr const char *kSimulation = "bench_simulation";
 
@@ -27,24 +31,97 @@ void complain(const char *program, const ChildRun &run)
                  run.lines.size());
 }
 
-Row ratioRow(std::string name, double measured, double baseline, const char *unit, std::string baselineWhat,
-             double limit)
+// Medians of start-up and peak memory of each program, started in turns.
+struct StartupMedians {
+    double game = 0, text = 0, empty = 0;
+    double gameRss = 0, textRss = 0, emptyRss = 0;
+};
+
+bool startupMedians(const Setup &setup, StartupMedians &out)
 {
-    const double ratio = baseline > 0 ? measured / baseline : (measured > 0 ? 1e9 : 1);
-    return Row{std::move(name), withUnit(measured, unit), withUnit(baseline, unit) + "  " + baselineWhat, ratio,
-               "<= " + withUnit(limit, "", 2) + "x", ratio <= limit};
+    std::vector<double> start[3], rss[3];
+    const char *programs[3] = {kGame, kText, kEmpty};
+    // One run of each first, not counted, so that all start from warm caches.
+    for (int i = -1; i < setup.startupRuns; ++i) {
+        for (int p = 0; p < 3; ++p) {
+            const ChildRun run = runChild({pathOf(setup, programs[p])}, "first-frame");
+            if (!run.exitedCleanly || run.markerMs < 0) {
+                complain(programs[p], run);
+                return false;
+            }
+            if (i < 0)
+                continue;
+            start[p].push_back(run.markerMs);
+            rss[p].push_back(run.maxRssKiB / 1024.0);
+        }
+    }
+    out = {median(start[0]), median(start[1]), median(start[2]), median(rss[0]), median(rss[1]), median(rss[2])};
+    return true;
 }
 
-// "idle-cpu-ms <cpu ms> <wall ms>" of an idling window.
-bool idleOf(const Setup &setup, const char *program, double &cpuMs, double &wallMs)
+// Processor time of a program idling after its first frame.
+bool idleOf(const Setup &setup, std::vector<std::string> argv, double &cpuMs)
 {
-    const ChildRun run = runChild({pathOf(setup, program), "idle", std::to_string(setup.idleMs)}, "first-frame");
+    const std::string program = argv.front();
+    argv.front() = pathOf(setup, program.c_str());
+    argv.insert(argv.begin() + 1, {"idle", std::to_string(setup.idleMs)});
+    const ChildRun run = runChild(argv, "first-frame");
+    // "idle-cpu-ms <cpu ms> <wall ms>"
     std::istringstream in(valueOf(run, "idle-cpu-ms"));
-    if (!run.exitedCleanly || !(in >> cpuMs >> wallMs)) {
-        complain(program, run);
+    if (!run.exitedCleanly || !(in >> cpuMs)) {
+        complain(program.c_str(), run);
         return false;
     }
     return true;
+}
+
+// Runs the flights program once; its lines, or none when it failed.
+std::vector<std::string> flightLines(const Setup &setup)
+{
+    const ChildRun run = runChild({pathOf(setup, kFlights)}, "");
+    if (!run.exitedCleanly) {
+        complain(kFlights, run);
+        return {};
+    }
+    return run.lines;
+}
+
+std::string valueIn(const std::vector<std::string> &lines, const std::string &key)
+{
+    return valueOf(ChildRun{lines}, key);
+}
+
+void addFlightRows(std::vector<Row> &rows, const std::vector<std::string> &lines, const char *how)
+{
+    for (const auto &[key, name] : {std::pair{"computer-flight", "computer's flight"}, {"draw-flight", "draw's flight"}}) {
+        // "<hands> <mean ms> <mean floor ms> <median ratio>"
+        std::istringstream in(valueIn(lines, key));
+        int hands = 0;
+        double wall = 0, floor = 0, ratio = 0;
+        if (!(in >> hands >> wall >> floor >> ratio) || hands == 0) {
+            std::fprintf(stderr, "  %s: no flight happened\n", key);
+            continue;
+        }
+        rows.push_back(Row{std::string(name) + how, withUnit(wall, "ms"), withUnit(floor, "ms") + "  sum of its waits",
+                           ratio, "<= 1.10x", ratio <= 1.10});
+    }
+}
+
+void addWaitRows(std::vector<Row> &rows, const std::vector<std::string> &lines)
+{
+    for (const std::string &line : lines) {
+        // "wait-step <asked ms> <shortest ms> <steps>"
+        std::istringstream in(line);
+        std::string key;
+        double asked = 0, shortest = 0;
+        int steps = 0;
+        if (!(in >> key >> asked >> shortest >> steps) || key != "wait-step" || asked <= 0)
+            continue;
+        const double ratio = shortest / asked;
+        rows.push_back(Row{"shortest wait step of " + withUnit(asked, "ms", 0) + " (" + std::to_string(steps) + ")",
+                           withUnit(shortest, "ms", 3), withUnit(asked, "ms", 0) + "  asked", ratio, ">= 1.00x",
+                           ratio >= 1.0});
+    }
 }
 
 } // namespace
@@ -52,62 +129,56 @@ bool idleOf(const Setup &setup, const char *program, double &cpuMs, double &wall
 std::vector<Row> measureStartup(const Setup &setup)
 {
     std::fprintf(stderr, "start-up: %d runs of each window, in turns\n", setup.startupRuns);
-    std::vector<double> startGame, startMinimal, rssGame, rssMinimal;
-    // One run of each first, not counted, so that both start from warm caches.
-    for (int i = -1; i < setup.startupRuns; ++i) {
-        for (const char *program : {kGame, kMinimal}) {
-            const ChildRun run = runChild({pathOf(setup, program)}, "first-frame");
-            if (!run.exitedCleanly || run.markerMs < 0) {
-                complain(program, run);
-                return {};
-            }
-            if (i < 0)
-                continue;
-            const bool game = program == kGame;
-            (game ? startGame : startMinimal).push_back(run.markerMs);
-            (game ? rssGame : rssMinimal).push_back(run.maxRssKiB / 1024.0);
-        }
-    }
-    return {
-        ratioRow("start-up to first frame", median(startGame), median(startMinimal), "ms", "minimal window", 1.3),
-        ratioRow("peak resident memory", median(rssGame), median(rssMinimal), "MiB", "minimal window", 1.3),
+    StartupMedians offscreen;
+    if (!startupMedians(setup, offscreen))
+        return {};
+    std::vector<Row> rows{
+        ratioRow("start-up to first frame", offscreen.game, offscreen.text, "ms", "text window", 1.15),
+        ratioRow("  the text window", offscreen.text, offscreen.empty, "ms", "empty window", 0),
+        ratioRow("peak resident memory", offscreen.gameRss, offscreen.textRss, "MiB", "text window", 1.05),
+        ratioRow("  the text window", offscreen.textRss, offscreen.emptyRss, "MiB", "empty window", 0),
     };
+    const VirtualXServer x;
+    if (!x.running()) {
+        std::fprintf(stderr, "start-up under Xvfb: no X server could be started, left out\n");
+        return rows;
+    }
+    std::fprintf(stderr, "start-up under Xvfb: %d runs of each window, in turns\n", setup.startupRuns);
+    StartupMedians xvfb;
+    if (!startupMedians(setup, xvfb))
+        return {};
+    rows.push_back(ratioRow("start-up to first frame, Xvfb", xvfb.game, xvfb.text, "ms", "text window", 1.15));
+    rows.push_back(ratioRow("  the text window, Xvfb", xvfb.text, xvfb.empty, "ms", "empty window", 0));
+    return rows;
 }
 
 std::vector<Row> measureIdle(const Setup &setup)
 {
     std::fprintf(stderr, "idle: each window waits %d ms after its first frame\n", setup.idleMs);
-    double game = 0, gameWall = 0, minimal = 0, minimalWall = 0;
-    if (!idleOf(setup, kGame, game, gameWall) || !idleOf(setup, kMinimal, minimal, minimalWall))
+    double game = 0, timers = 0, empty = 0, skinned = 0;
+    const std::string skinFolder = setup.folder + "/skinned";
+    if (!idleOf(setup, {kGame}, game) || !idleOf(setup, {kTimers}, timers) || !idleOf(setup, {kEmpty}, empty)
+        || !idleOf(setup, {kGame, "folder", skinFolder}, skinned))
         return {};
-    const double share = 100 * game / gameWall;
     return {
-        ratioRow("idle processor time", game, minimal, "ms", "minimal window", 2),
-        Row{"idle share of one core", withUnit(share, "%", 3), "1 %  target", share / 1.0, "<= 1 %", share <= 1.0},
+        ratioRow("idle processor time", game, timers, "ms", "timer window", 2),
+        ratioRow("  the timer window", timers, empty, "ms", "empty window", 0),
+        ratioRow("idle processor time, sample skin", skinned, game, "ms", "without the skin", 2),
     };
 }
 
 std::vector<Row> measureFlights(const Setup &setup)
 {
     std::fprintf(stderr, "flights: the computer's and a draw's, on the real toolkit\n");
-    const ChildRun run = runChild({pathOf(setup, kFlights)}, "");
-    if (!run.exitedCleanly) {
-        complain(kFlights, run);
-        return {};
-    }
     std::vector<Row> rows;
-    for (const auto &[key, name] : {std::pair{"computer-flight", "computer's flight"}, {"draw-flight", "draw's flight"}}) {
-        // "<hands> <mean ms> <mean floor ms> <median ratio>"
-        std::istringstream in(valueOf(run, key));
-        int hands = 0;
-        double wall = 0, floor = 0, ratio = 0;
-        if (!(in >> hands >> wall >> floor >> ratio) || hands == 0) {
-            std::fprintf(stderr, "  %s: no flight happened\n", key);
-            continue;
-        }
-        rows.push_back(Row{std::string(name) + " (" + std::to_string(hands) + " hands)", withUnit(wall, "ms"),
-                           withUnit(floor, "ms") + "  sum of its waits", ratio, "<= 1.15x", ratio <= 1.15});
+    const std::vector<std::string> quiet = flightLines(setup);
+    addFlightRows(rows, quiet, "");
+    std::fprintf(stderr, "flights again, with %d busy-looping processes\n", setup.cpus);
+    {
+        const BusyProcessors busy(setup.cpus);
+        addFlightRows(rows, flightLines(setup), ", loaded");
     }
+    addWaitRows(rows, quiet);
     return rows;
 }
 

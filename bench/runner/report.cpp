@@ -6,13 +6,26 @@
 
 namespace pipstone::bench {
 
+Row ratioRow(std::string name, double measured, double baseline, const char *unit, const std::string &baselineWhat,
+             double limit)
+{
+    const double ratio = baseline > 0 ? measured / baseline : (measured > 0 ? 1e9 : 1);
+    Row row{std::move(name), withUnit(measured, unit), withUnit(baseline, unit) + "  " + baselineWhat, ratio,
+            "<= " + withUnit(limit, "", 2) + "x", ratio <= limit};
+    if (limit <= 0) {
+        row.reference = true;
+        row.target = "-";
+    }
+    return row;
+}
+
 void printTable(const std::vector<Row> &rows)
 {
-    std::printf("\n%-32s %-14s %-34s %-8s %-12s %s\n", "figure", "measured", "baseline", "ratio", "target", "");
+    std::printf("\n%-40s %-14s %-36s %-8s %-12s %s\n", "figure", "measured", "baseline", "ratio", "target", "");
     for (const Row &row : rows)
-        std::printf("%-32s %-14s %-34s %-8s %-12s %s\n", row.name.c_str(), row.measured.c_str(),
+        std::printf("%-40s %-14s %-36s %-8s %-12s %s\n", row.name.c_str(), row.measured.c_str(),
                     row.baseline.c_str(), (withUnit(row.ratio, "", 2) + "x").c_str(), row.target.c_str(),
-                    row.pass ? "PASS" : "MISS");
+                    row.reference ? "reference" : row.pass ? "PASS" : "MISS");
     std::fflush(stdout);
 }
 

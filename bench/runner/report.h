@@ -7,7 +7,7 @@
 namespace pipstone::bench {
 
 // One line of the final table: a figure, what it is held against, their
-// ratio and whether the target is met.
+// ratio and whether the target is met. A reference line has no target.
 struct Row {
     std::string name;
     std::string measured;
@@ -15,7 +15,13 @@ struct Row {
     double ratio = 0;
     std::string target;
     bool pass = false;
+    bool reference = false;
 };
+
+// A line comparing `measured` with `baseline`: PASS when their ratio is at
+// most `limit`; a reference line when `limit` is 0.
+Row ratioRow(std::string name, double measured, double baseline, const char *unit, const std::string &baselineWhat,
+             double limit);
 
 // Prints the rows as a table on standard output.
 void printTable(const std::vector<Row> &rows);

@@ -42,12 +42,12 @@ int usableCpus(int &last)
 
 int main()
 {
-    // Both windows paint on Qt's offscreen screen.
+    // The windows paint on Qt's offscreen screen unless told otherwise.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     pipstone::bench::Setup setup;
     setup.folder = ownFolder();
-    const int cpus = usableCpus(setup.simulationCpu);
-    std::printf("Pipstone benchmark: %d processors (nproc), Qt on the offscreen platform\n", cpus);
+    setup.cpus = usableCpus(setup.simulationCpu);
+    std::printf("Pipstone benchmark: %d processors (nproc), Qt on the offscreen platform\n", setup.cpus);
     std::fflush(stdout);
 
     std::vector<pipstone::bench::Row> rows;

@@ -69,9 +69,15 @@ void FirstFrame::framePainted()
 
 int idleMsFromArguments(int argc, char **argv)
 {
-    if (argc >= 3 && std::strcmp(argv[1], "idle") == 0)
-        return std::atoi(argv[2]);
-    return 0;
+    return std::atoi(optionValue(argc, argv, "idle", "0"));
+}
+
+const char *optionValue(int argc, char **argv, const char *key, const char *otherwise)
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], key) == 0)
+            return argv[i + 1];
+    return otherwise;
 }
 
 } // namespace pipstone::bench

@@ -31,4 +31,7 @@ private:
 // or "idle <ms>". Returns the idle time, 0 for none.
 int idleMsFromArguments(int argc, char **argv);
 
+// The word after `key` on the command line, or `otherwise` when it is absent.
+const char *optionValue(int argc, char **argv, const char *key, const char *otherwise);
+
 } // namespace pipstone::bench

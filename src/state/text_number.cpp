@@ -6,11 +6,30 @@
 
 namespace pipstone {
 
+namespace {
+
+// The value of a text of one to nine plain digits, as every counter, pip and
+// total the game writes is; -1 for any other text, which takes the general
+// reading.
+int plainDigits(std::string_view text)
+{
+    if (text.empty() || text.size() > 9)
+        return -1;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+} // namespace
+
 double readNumber(std::string_view text)
 {
-    // Most texts are a single pip or digit: read those at once.
-    if (text.size() == 1 && text[0] >= '0' && text[0] <= '9')
-        return text[0] - '0';
+    if (const int plain = plainDigits(text); plain >= 0)
+        return plain;
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
@@ -41,6 +60,8 @@ double readNumber(std::string_view text)
 
 int readInt(std::string_view text)
 {
+    if (const int plain = plainDigits(text); plain >= 0)
+        return plain;
     return static_cast<int>(std::lround(readNumber(text)));
 }
 
@@ -74,7 +95,8 @@ std::string twoDigits(int value)
 
 void addTo(std::string &field, long long delta)
 {
-    field = toText(std::llround(readNumber(field)) + delta);
+    const int plain = plainDigits(field);
+    field = toText((plain >= 0 ? plain : std::llround(readNumber(field))) + delta);
 }
 
 } // namespace pipstone

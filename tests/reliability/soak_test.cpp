@@ -50,7 +50,11 @@ TEST(Soak, SeededMatchesKeepEveryInvariant)
         const auto problems = player.playMatch();
         hands += player.hands;
         if (!problems.empty()) {
-            report("match", seed, problems, player.actions);
+            // The match again, the same by its seed, this time keeping its moves.
+            RandomPlayer replay(static_cast<std::uint64_t>(seed));
+            replay.keepLog = true;
+            replay.playMatch();
+            report("match", seed, problems, replay.actions);
             return;
         }
     }

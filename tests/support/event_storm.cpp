@@ -157,7 +157,7 @@ void EventStorm::eventBetweenActivities()
     std::string move;
     if (playersTurn && pick(100) < kPlayersMovePercent) {
         letGoOfTheMouse();
-        move = randomPlayersMove(harness, rng_);
+        randomPlayersMove(harness, rng_, &move);
     }
     if (move.empty()) {
         Input input = noise(kNewGameShareAtRest);
@@ -244,7 +244,7 @@ std::vector<std::string> EventStorm::run(int events)
     // match that does not end is reported by what the checker sees wrong,
     // if anything.
     int hands = 0;
-    auto problems = playToTheEnd(harness, rng_, nullptr, actions, hands, p.tickCount() + 3'600'000);
+    auto problems = playToTheEnd(harness, rng_, nullptr, &actions, hands, p.tickCount() + 3'600'000);
     if (auto found = checker_.check(harness.game, p); !found.empty())
         problems = found;
     if (!problems.empty())

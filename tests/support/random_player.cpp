@@ -15,7 +15,7 @@ constexpr float kRightEndPoint[2] = {3000, 5000};
 
 } // namespace
 
-std::string randomPlayersMove(GameHarness &h, std::mt19937_64 &rng)
+bool randomPlayersMove(GameHarness &h, std::mt19937_64 &rng, std::string *said)
 {
     GameState &s = h.s();
     std::uniform_real_distribution<float> anyX(0, 11985), anyY(0, 9375);
@@ -35,44 +35,56 @@ std::string randomPlayersMove(GameHarness &h, std::mt19937_64 &rng)
                 legal.push_back({i, kRightEndPoint});
         }
     }
-    std::ostringstream act;
-    if (!hand.empty() && (legal.empty() || rng() % 10 == 0)) {
-        if (s.PushButton3.Enabled && rng() % 2 == 0) {
-            h.click(ButtonId::GetCard);
-            return "get card";
+    const auto drag = [&](int slot, float x, float y) {
+        h.dragTo(slot, x, y);
+        if (said) {
+            std::ostringstream act;
+            act << "drag " << slot << " to " << x << "," << y;
+            *said = act.str();
         }
+        return true;
+    };
+    const auto getCard = [&] {
+        h.click(ButtonId::GetCard);
+        if (said)
+            *said = "get card";
+        return true;
+    };
+    if (!hand.empty() && (legal.empty() || rng() % 10 == 0)) {
+        if (s.PushButton3.Enabled && rng() % 2 == 0)
+            return getCard();
         // A drop that will most likely come back.
         const int slot = hand[rng() % hand.size()];
         const float x = anyX(rng), y = anyY(rng);
-        h.dragTo(slot, x, y);
-        act << "drag " << slot << " to " << x << "," << y;
-    } else if (!legal.empty()) {
-        const auto [slot, point] = legal[rng() % legal.size()];
-        h.dragTo(slot, point[0], point[1]);
-        act << "drag " << slot << " to " << point[0] << "," << point[1];
-    } else if (s.PushButton3.Enabled) {
-        h.click(ButtonId::GetCard);
-        act << "get card";
+        return drag(slot, x, y);
     }
-    return act.str();
+    if (!legal.empty()) {
+        const auto [slot, point] = legal[rng() % legal.size()];
+        return drag(slot, point[0], point[1]);
+    }
+    if (s.PushButton3.Enabled)
+        return getCard();
+    return false;
 }
 
 std::vector<std::string> playToTheEnd(GameHarness &h, std::mt19937_64 &rng, InvariantChecker *checker,
-                                      std::vector<std::string> &actions, int &hands, std::int64_t untilMs)
+                                      std::vector<std::string> *actions, int &hands, std::int64_t untilMs)
 {
     HeadlessPlatform &p = h.platform;
     std::string lastMturn = h.s().mturn;
     const auto problems = [&] { return checker ? checker->check(h.game, p) : std::vector<std::string>{}; };
     while (!p.quitRequested && p.tickCount() < untilMs) {
         if (h.s().lStatus.Caption == kYourTurn && !h.game.activity().busy()) {
-            if (std::string move = randomPlayersMove(h, rng); !move.empty())
-                actions.push_back(std::move(move));
+            std::string move;
+            if (randomPlayersMove(h, rng, actions ? &move : nullptr) && actions)
+                actions->push_back(std::move(move));
         }
         if (auto found = problems(); !found.empty())
             return found;
         const std::int64_t step = 50 + static_cast<std::int64_t>(rng() % 250);
         p.advance(step);
-        actions.push_back("advance " + std::to_string(step));
+        if (actions)
+            actions->push_back("advance " + std::to_string(step));
         if (auto found = problems(); !found.empty())
             return found;
         if (h.s().mturn != lastMturn) {
@@ -95,7 +107,7 @@ std::vector<std::string> RandomPlayer::playMatch(std::int64_t limitMs)
 {
     if (checkInvariants)
         harness.platform.atEventProcessing = [this] { checker_.watch(harness.game); };
-    return playToTheEnd(harness, rng_, checkInvariants ? &checker_ : nullptr, actions, hands,
+    return playToTheEnd(harness, rng_, checkInvariants ? &checker_ : nullptr, keepLog ? &actions : nullptr, hands,
                         harness.platform.tickCount() + limitMs);
 }
 

@@ -12,7 +12,9 @@
 // tile halves in stacking order, then the labels. The game reports changes far
 // more often than anything visible changes (every step of a count, every
 // field it writes), so the window compares the new list with the one it
-// painted last and repaints only when they differ. Positions are in twips.
+// painted last and repaints only when they differ. That look happens dozens
+// of times per timer tick, so a list is built again into the storage it
+// already has, without allocating. Positions are in twips.
 namespace pipstone {
 
 struct DrawnShape {
@@ -48,6 +50,35 @@ struct DisplayList {
     std::vector<DrawnText> texts; // above the board marks, under what was brought to the front
     std::size_t itemsUnderTexts = 0; // the first items: marks sent to the back
     bool operator==(const DisplayList &) const = default;
+};
+
+// Builds display lists, keeping its working storage from one to the next,
+// and tells at little cost whether the list it built last still shows the
+// state: the window asks that dozens of times per timer tick.
+class DisplayListBuilder {
+public:
+    // Writes what `state` shows into `list`, reusing the list's storage.
+    void build(const GameState &state, DisplayList &list);
+    // True when `list`, the list this builder built last, still shows `state`.
+    bool stillShows(const GameState &state, const DisplayList &list) const;
+
+private:
+    // A control that shows, with its place in the stacking order and its
+    // place among the controls in the order the window was built.
+    struct Layered {
+        long z;
+        int control;
+        DrawnItem item;
+    };
+    void sortByStacking();
+
+    std::vector<Layered> layered_;
+    bool built_ = false;
+    // By control in the order the window was built: where its item or label
+    // stands in the last list (-1 when it did not show), and its z then.
+    std::vector<int> itemAt_;
+    std::vector<long> zOf_;
+    std::vector<int> textAt_;
 };
 
 DisplayList displayListOf(const GameState &state);

@@ -50,8 +50,6 @@ float twips(qreal pixels)
     return static_cast<float>(pixels * kTwipsPerPixel);
 }
 
-// A rounded rectangle whose border lies inside its bounds, as the window's
-// shapes draw it.
 // Where an item paints, with room for its border.
 QRectF bounds(const DrawnItem &item)
 {
@@ -60,24 +58,24 @@ QRectF bounds(const DrawnItem &item)
         item);
 }
 
-// What must be painted again to go from one list to the next: the old and the
-// new place of every item that differs, or everything when the lists do not
-// line up item by item or a text changed.
-QRegion changedArea(const DisplayList &before, const DisplayList &after)
+// Whether an item has pixels in the area being repainted. The frame of the
+// board covers most of the window but paints only its border: a tile flying
+// inside it must not have the whole frame stroked again at every step.
+bool paintsInto(const DrawnItem &item, const QRectF &dirty)
 {
-    if (before.items.size() != after.items.size() || before.texts != after.texts
-        || before.itemsUnderTexts != after.itemsUnderTexts)
-        return QRegion(0, 0, 100000, 100000);
-    QRegion area;
-    for (std::size_t i = 0; i < after.items.size(); ++i) {
-        if (before.items[i] == after.items[i])
-            continue;
-        area += bounds(before.items[i]).toAlignedRect();
-        area += bounds(after.items[i]).toAlignedRect();
-    }
-    return area;
+    if (!bounds(item).intersects(dirty))
+        return false;
+    const auto *shape = std::get_if<DrawnShape>(&item);
+    if (!shape || shape->filled)
+        return true;
+    const qreal inset = std::max(1, shape->borderWidth) + 4;
+    const QRectF hollow =
+        pixelRect(shape->Left, shape->Top, shape->Width, shape->Height).adjusted(inset, inset, -inset, -inset);
+    return !hollow.contains(dirty);
 }
 
+// A rounded rectangle whose border lies inside its bounds, as the window's
+// shapes draw it.
 void drawShape(QPainter &painter, const DrawnShape &shape)
 {
     const QRectF bounds = pixelRect(shape.Left, shape.Top, shape.Width, shape.Height);
@@ -87,15 +85,6 @@ void drawShape(QPainter &painter, const DrawnShape &shape)
     painter.setPen(QPen(toQColor(shape.border), border));
     painter.setBrush(shape.filled ? QBrush(toQColor(shape.fill)) : Qt::NoBrush);
     painter.drawRoundedRect(inner, radius, radius);
-}
-
-void drawText(QPainter &painter, const DrawnText &text)
-{
-    painter.setFont(toQFont(Font{text.family, text.points, text.bold, text.centred, text.color}));
-    painter.setPen(toQColor(text.color));
-    const Qt::Alignment alignment = Qt::AlignTop | (text.centred ? Qt::AlignHCenter : Qt::AlignLeft);
-    painter.drawText(pixelRect(text.Left, text.Top, text.Width, text.Height), alignment | Qt::TextDontClip,
-                     QString::fromStdString(text.text));
 }
 
 } // namespace
@@ -112,18 +101,80 @@ void GameCanvas::attach(PlatformEvents *events, const GameState *state)
 {
     events_ = events;
     state_ = state;
+    builder_ = DisplayListBuilder();
     refresh();
+}
+
+// Text is laid out here, when it changes, rather than at every paint: a flight
+// repaints a small area hundreds of times while the labels stay the same.
+GameCanvas::LaidOutText GameCanvas::layOut(const DrawnText &text)
+{
+    LaidOutText out;
+    out.font = toQFont(Font{text.family, text.points, text.bold, text.centred, text.color});
+    out.color = toQColor(text.color);
+    out.layout.setText(QString::fromStdString(text.text));
+    out.layout.setTextFormat(Qt::PlainText);
+    out.layout.setPerformanceHint(QStaticText::AggressiveCaching);
+    out.layout.prepare(QTransform(), out.font);
+    // The label's box gives the top edge and, for a centred label, the middle;
+    // the text may run past the box, as a label's text does.
+    const QRectF box = pixelRect(text.Left, text.Top, text.Width, text.Height);
+    const QSizeF size = out.layout.size();
+    out.at = QPointF(text.centred ? box.left() + (box.width() - size.width()) / 2 : box.left(), box.top());
+    out.bounds = QRectF(out.at, size).toAlignedRect().adjusted(-2, -2, 2, 2);
+    return out;
+}
+
+// What must be painted again to go from one list to the next: the old and the
+// new place of every item that differs, or everything when the lists do not
+// line up item by item.
+QRegion GameCanvas::changedItemsArea(const DisplayList &before, const DisplayList &after) const
+{
+    if (before.items.size() != after.items.size() || before.itemsUnderTexts != after.itemsUnderTexts)
+        return QRegion(rect());
+    QRegion area;
+    for (std::size_t i = 0; i < after.items.size(); ++i) {
+        if (before.items[i] == after.items[i])
+            continue;
+        area += bounds(before.items[i]).toAlignedRect();
+        area += bounds(after.items[i]).toAlignedRect();
+    }
+    return area;
+}
+
+// Lays out the labels of `now` that differ from those shown, adding the old
+// and the new place of each to `area`.
+void GameCanvas::layOutChangedTexts(const std::vector<DrawnText> &now, QRegion &area)
+{
+    const std::vector<DrawnText> &before = shown_.texts;
+    for (std::size_t i = 0; i < std::max(before.size(), now.size()); ++i) {
+        if (i < before.size() && i < now.size() && before[i] == now[i])
+            continue;
+        if (i < laidOut_.size())
+            area += laidOut_[i].bounds;
+        if (i >= now.size())
+            continue;
+        LaidOutText text = layOut(now[i]);
+        area += text.bounds;
+        if (i < laidOut_.size())
+            laidOut_[i] = std::move(text);
+        else
+            laidOut_.push_back(std::move(text));
+    }
+    laidOut_.resize(now.size());
 }
 
 bool GameCanvas::refresh()
 {
-    if (!state_)
+    if (!state_ || builder_.stillShows(*state_, shown_))
         return false;
-    DisplayList now = displayListOf(*state_);
-    if (now == shown_)
+    builder_.build(*state_, next_);
+    if (next_ == shown_)
         return false;
-    update(changedArea(shown_, now));
-    shown_ = std::move(now);
+    QRegion area = changedItemsArea(shown_, next_);
+    layOutChangedTexts(next_.texts, area);
+    std::swap(shown_, next_);
+    update(area);
     if (underMouse())
         updatePointer(mapFromGlobal(QCursor::pos()));
     return true;
@@ -145,7 +196,7 @@ void GameCanvas::paintEvent(QPaintEvent *event)
     const auto paintItems = [&](std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
             const DrawnItem &item = shown_.items[i];
-            if (!bounds(item).intersects(dirty))
+            if (!paintsInto(item, dirty))
                 continue;
             std::visit(
                 [&](const auto &drawn) {
@@ -162,8 +213,13 @@ void GameCanvas::paintEvent(QPaintEvent *event)
         }
     };
     paintItems(0, shown_.itemsUnderTexts);
-    for (const DrawnText &text : shown_.texts)
-        drawText(painter, text);
+    for (const LaidOutText &text : laidOut_) {
+        if (!text.bounds.intersects(event->rect()))
+            continue;
+        painter.setFont(text.font);
+        painter.setPen(text.color);
+        painter.drawStaticText(text.at, text.layout);
+    }
     paintItems(shown_.itemsUnderTexts, shown_.items.size());
 }
 

@@ -7,7 +7,13 @@
 // Qt
 #include <QColor>
 #include <QCursor>
+#include <QFont>
+#include <QRegion>
+#include <QStaticText>
 #include <QWidget>
+
+// std
+#include <vector>
 
 namespace pipstone {
 
@@ -35,11 +41,25 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // A label laid out once for as long as it shows unchanged.
+    struct LaidOutText {
+        QStaticText layout;
+        QFont font;
+        QColor color;
+        QPointF at;   // top left of the text, in pixels
+        QRect bounds; // where its pixels may fall
+    };
+    static LaidOutText layOut(const DrawnText &text);
+    QRegion changedItemsArea(const DisplayList &before, const DisplayList &after) const;
+    void layOutChangedTexts(const std::vector<DrawnText> &now, QRegion &area);
     void updatePointer(QPointF position);
 
     PlatformEvents *events_ = nullptr;
     const GameState *state_ = nullptr;
+    DisplayListBuilder builder_;
     DisplayList shown_;
+    DisplayList next_; // the storage the next look builds into
+    std::vector<LaidOutText> laidOut_; // one for each text of shown_
     PictureCache pictures_;
     QColor background_{Qt::white};
     QCursor grabbingHand_;

@@ -6,6 +6,7 @@
 #include "platform/qt/input_hold.h"
 #include "platform/qt/optional_file.h"
 #include "platform/qt/pointers.h"
+#include "platform/qt/prompt_wakeups.h"
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/sound_player.h"
 #include "state/game_state.h"
@@ -21,8 +22,10 @@
 
 // std
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cmath>
+#include <thread>
 
 namespace pipstone {
 
@@ -35,6 +38,7 @@ QtPlatform::QtPlatform(QString programFolder)
     // display name would also be appended to every titled box on X11.)
     QCoreApplication::setApplicationName(QStringLiteral("Pipstone"));
     installFontSubstitutes();
+    askForPromptWakeups();
     clock_.start();
     for (TimerId id : {TimerId::Timer1, TimerId::Timer2}) {
         QTimer &t = timer(id);
@@ -44,7 +48,7 @@ QtPlatform::QtPlatform(QString programFolder)
                 events_->onTimer(id);
         });
     }
-    // The game's waits are 1 to 1000 ms; a coarse timer would stretch the short ones.
+    // The game's waits are 1 to 1000 ms; a coarse timer would stretch them.
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
 }
@@ -70,24 +74,49 @@ double QtPlatform::tickCount()
     return static_cast<double>(clock_.nsecsElapsed()) / 1e6;
 }
 
+// A count lets events run at every hand entry, a few microseconds apart.
+// Asking the event loop again so soon finds nothing new but costs a system
+// call and a pass through the loop, several hundred times a second while the
+// player thinks; what arrives meanwhile runs at the next call after the gap,
+// or as soon as the game waits or returns to the loop.
 void QtPlatform::processEvents()
 {
+    constexpr qint64 kGapNs = 1'000'000;
+    const qint64 now = clock_.nsecsElapsed();
+    if (now - lastProcessedNs_ < kGapNs)
+        return;
     QCoreApplication::processEvents();
+    lastProcessedNs_ = clock_.nsecsElapsed();
+}
+
+void QtPlatform::waitForEvents(double deadline)
+{
+    waitUntil(static_cast<qint64>(std::ceil(deadline * 1e6)));
 }
 
 // Sleeps in the event dispatcher until an event comes or the deadline passes,
-// so a long wait of the game costs no processor time.
-void QtPlatform::waitForEvents(double deadline)
+// so a long wait of the game costs no processor time. The dispatcher's sleep
+// ends on a whole millisecond, up to one late, which would stretch a flight
+// of 1 ms steps by half; so the last few milliseconds, which cover a whole
+// flight step, are slept on the system's precise clock instead, after the
+// events pending then have run (a click meanwhile waits those few ms).
+void QtPlatform::waitUntil(qint64 deadlineNs)
 {
-    const double remaining = deadline - tickCount();
-    if (remaining <= 0 || quitting_) {
-        QCoreApplication::processEvents();
+    constexpr qint64 kLastStretchNs = 6'000'000;
+    const qint64 remaining = deadlineNs - clock_.nsecsElapsed();
+    if (remaining > kLastStretchNs && !quitting_) {
+        wake_.start(static_cast<int>(std::min<qint64>((remaining - kLastStretchNs) / 1'000'000, INT_MAX)));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        wake_.stop();
+        lastProcessedNs_ = clock_.nsecsElapsed();
         return;
     }
-    // The timer counts whole milliseconds: wake up at the deadline or after.
-    wake_.start(static_cast<int>(std::min(std::ceil(remaining), double(INT_MAX))));
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    wake_.stop();
+    QCoreApplication::processEvents();
+    lastProcessedNs_ = clock_.nsecsElapsed();
+    if (quitting_)
+        return;
+    for (qint64 left; (left = deadlineNs - clock_.nsecsElapsed()) > 0;)
+        std::this_thread::sleep_for(std::chrono::nanoseconds(left));
 }
 
 QTimer &QtPlatform::timer(TimerId id)

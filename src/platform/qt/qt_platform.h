@@ -56,6 +56,7 @@ public:
 private:
     QString pathOf(const std::string &relativePath) const;
     QTimer &timer(TimerId id);
+    void waitUntil(qint64 deadlineNs);
     void windowClosing();
     void syncWindow();
 
@@ -65,6 +66,7 @@ private:
     std::unique_ptr<FormWindow> form_;
     std::unique_ptr<SoundPlayer> sounds_;
     QElapsedTimer clock_;
+    qint64 lastProcessedNs_ = -1'000'000'000; // when processEvents() last ran the event loop
     QTimer timer1_;
     QTimer timer2_;
     QTimer wake_; // ends a wait for events at its deadline
