@@ -76,20 +76,31 @@ TEST(NewGame, OpenerAlternatesFromHandToHand)
 // touching a tile after the press, and one new hand is dealt.
 TEST(NewGame, EndsAPausedStepCleanly)
 {
+    const auto twoClicksAt = [](GameHarness &h, std::int64_t ms) {
+        postAt(h, Input::Kind::Click, ms);
+        postAt(h, Input::Kind::Click, ms);
+    };
     const std::pair<const char *, std::function<void(GameHarness &)>> cases[] = {
-        {"the computer's flight", [](GameHarness &h) { h.dragTo(22, 6000, 3000); }},
+        {"the computer's flight", [&](GameHarness &h) { twoClicksAt(h, 300), h.dragTo(22, 6000, 3000); }},
         {"a draw's flight",
-         [](GameHarness &h) {
+         [&](GameHarness &h) {
+             twoClicksAt(h, 300);
              h.advance(150); // no blank in the hand: Get Card is on before the opening
              h.click(ButtonId::GetCard);
          }},
-        {"the cheat view", [](GameHarness &h) { h.click(ButtonId::CheatComp); }},
+        {"the cheat view", [&](GameHarness &h) { twoClicksAt(h, 300), h.click(ButtonId::CheatComp); }},
+        {"the player's placement, with the turn timer off for the drag",
+         [&](GameHarness &h) {
+             h.platform.press(h.centreX(22), h.centreY(22));
+             h.platform.move(6100, 3100);
+             Input release{Input::Kind::Release, 6100, 3100, kLeftButton, 0, ButtonId::NewGame, 0, {}};
+             h.platform.post(release); // the clicks come while the drop is being laid
+             twoClicksAt(h, 0);
+         }},
     };
     for (const auto &[paused, start] : cases) {
         SCOPED_TRACE(paused);
         GameHarness h;
-        postAt(h, Input::Kind::Click, 300);
-        postAt(h, Input::Kind::Click, 300);
         const std::string mturnBefore = h.s().mturn;
         start(h);
         h.advance(400);

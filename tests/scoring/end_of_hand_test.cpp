@@ -33,10 +33,10 @@ TEST(EndOfHand, ScoresAnnouncesAndGoesOnOrEnds)
          false},
         {"95", "5", "99", "0",
          "Computer Win That Game\r\n Computer Score = 095 + 005 = 100\r\n Player Score :    = 099 + 000 = 099", false},
-        {"100", "3", "20", "0",
-         "Computer Win That Game\r\n Computer Score = 100 + 003 = 103\r\n Player Score :    = 020 + 000 = 020", true},
-        {"7", "0", "98", "10",
-         "Player Win That Game \r\n Player Score :    = 098 + 010 = 108\r\n Computer Score = 007 + 000 = 007", true},
+        {"100", "1", "20", "0",
+         "Computer Win That Game\r\n Computer Score = 100 + 001 = 101\r\n Player Score :    = 020 + 000 = 020", true},
+        {"7", "0", "98", "3",
+         "Player Win That Game \r\n Player Score :    = 098 + 003 = 101\r\n Computer Score = 007 + 000 = 007", true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.message);
