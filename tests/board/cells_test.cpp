@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 namespace pipstone::test {
 namespace {
@@ -45,6 +46,8 @@ TEST(Cells, EveryCellOfBothArmsHasItsPlaceSizeAndDirection)
             EXPECT_EQ(cell.Width, run.tag == 1 ? 495 : 900);
             EXPECT_EQ(cell.Height, run.tag == 1 ? 900 : 495);
             EXPECT_EQ(cell.Tag, std::to_string(run.tag));
+            EXPECT_EQ(std::make_tuple(cell.BorderColor, cell.BorderWidth, cell.filled, cell.Visible),
+                      std::make_tuple(Rgb{0, 0, 0}, 2, false, false));
         }
     }
     EXPECT_EQ(cells, 2 * kCells);
@@ -70,7 +73,7 @@ TEST(Cells, TheCellsShownFollowTheArmCountersAndLieUnderEveryTile)
             EXPECT_EQ(h.s().Shr[k].Visible, k <= c.lastRight) << "first(1)=" << c.right << " Shr" << k;
             EXPECT_EQ(h.s().Shl[k].Visible, k <= c.lastLeft) << "first(2)=" << c.left << " Shl" << k;
             for (const Shape *cell : {&h.s().Shl[k], &h.s().Shr[k]}) {
-                EXPECT_TRUE(cell->filled) << k;
+                EXPECT_TRUE(cell->filled && cell->FillColor == (Rgb{224, 224, 224})) << k;
                 EXPECT_TRUE(!cell->Visible || cell->z < lowestTile) << k;
             }
         }

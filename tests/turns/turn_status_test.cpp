@@ -94,6 +94,34 @@ TEST(TurnStatus, AnyOtherCaptionOnlyRecounts)
     }
 }
 
+TEST(TurnStatus, NobodyMovesOnceTheHandIsOver)
+{
+    const std::pair<const char *, void (*)(GameState &)> overs[] = {
+        {"the player played out", [](GameState &s) { s.pno = "0"; }},
+        {"the computer played out", [](GameState &s) { s.cno = "0"; }},
+        {"the hand was ended", [](GameState &s) { s.endflag = 1; }},
+    };
+    for (const auto &[over, setUp] : overs) {
+        for (const bool computer : {true, false}) {
+            SCOPED_TRACE(std::string(over) + (computer ? ", computer's turn" : ", player's drop"));
+            GameHarness h;
+            GameState &s = h.s();
+            s.first[0] = "1";
+            s.cu = s.cd = "3"; // both sides hold a fitting tile: [2|3] and [3|6]
+            s.lStatus.Caption = computer ? kComputerTurn : kYourTurn;
+            s.Timer2.Enabled = false; // the periodic check would deal the next hand
+            setUp(s);
+            if (computer)
+                h.advance(1000);
+            else
+                h.dragTo(22, 3000, 5000);
+            EXPECT_EQ(s.first[1] + s.first[2] + s.cu + s.cd, "0033");
+            EXPECT_EQ(s.lcard[computer ? 15 : 22].Top, computer ? 60 : 7675);
+            EXPECT_TRUE(h.platform.boxes.empty());
+        }
+    }
+}
+
 TEST(TurnStatus, ATickNeverRunsInsideATick)
 {
     GameHarness h;
