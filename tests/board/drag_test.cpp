@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace pipstone::test {
 namespace {
 
@@ -34,11 +36,16 @@ TEST(Drag, ATileLetGoWithoutMovingOrInsideTheHandRowGoesBackExactly)
             h.platform.press(h.centreX(kSlot), h.centreY(kSlot));
             EXPECT_FALSE(timer1Runs(h)) << "the turn timer stops while a tile is held";
             EXPECT_EQ(h.game.heldSlot(), kSlot);
+            const Shape &frame = h.s().Shmove; // around the tile, under it
+            EXPECT_EQ(std::make_tuple(frame.Visible, frame.Left, frame.Top, frame.Width, frame.Height),
+                      std::make_tuple(true, 1810.f, 7650.f, 480.f, 900.f));
+            EXPECT_LT(frame.z, h.s().lcard[kSlot].z);
             h.platform.release(h.centreX(kSlot), h.centreY(kSlot));
         }
         EXPECT_EQ(spotOf(h, kSlot), before) << moved;
         EXPECT_EQ(h.s().first[0] + h.s().pno, "07") << moved; // no placement
         EXPECT_TRUE(timer1Runs(h)) << moved;
+        EXPECT_FALSE(h.s().Shmove.Visible) << moved;
     }
 }
 
@@ -56,11 +63,16 @@ TEST(Drag, ReleasedOverTheBoardTheTileIsLaid)
     EXPECT_TRUE(timer1Runs(h));
 }
 
-TEST(Drag, AMoveWithTheRightButtonStopsTheDragAndMovesNothing)
+TEST(Drag, TheRightButtonTakesNothingUpAndItsMoveStopsTheDrag)
 {
     GameHarness h;
     h.s().dragging = 1;
     const Spot before = spotOf(h, kSlot);
+    h.platform.press(h.centreX(kSlot), h.centreY(kSlot), kRightButton);
+    EXPECT_EQ(h.game.heldSlot(), 0);
+    EXPECT_TRUE(timer1Runs(h) && !h.s().Shmove.Visible);
+    EXPECT_EQ(h.s().dragging, 0);
+    h.s().dragging = 1;
     h.platform.move(h.centreX(kSlot), h.centreY(kSlot), kRightButton);
     EXPECT_EQ(h.s().dragging, 0);
     EXPECT_EQ(spotOf(h, kSlot), before);
@@ -97,6 +109,8 @@ TEST(Drag, TheTileKeepsFollowingThePointerAfterItsFirstHalfIsDisabled)
     ASSERT_FALSE(h.s().lcard[kSlot].Enabled);
     h.platform.move(3600, 2600);
     EXPECT_EQ(spotOf(h, kSlot), (Spot{3500, 2500, 3500, 2920}));
+    EXPECT_EQ(std::make_tuple(h.s().Shmove.Left, h.s().Shmove.Top, h.s().Shmove.Width, h.s().Shmove.Height),
+              std::make_tuple(3475.f, 2475.f, 485.f, 900.f));
     h.platform.release(3600, 2600);
     EXPECT_EQ(spotOf(h, kSlot), kOpened);
 }
