@@ -45,6 +45,9 @@ TEST(GameState, TheWindowOpensWithEveryControlInItsPlace)
     for (const auto &[actual, expected] : controls)
         EXPECT_EQ(actual, expected) << std::get<0>(expected);
     EXPECT_TRUE(s.lStatus.autoSize && s.lblStatusBar.autoSize && !s.compscore.autoSize);
+    for (const Label *label : {&s.Label2, &s.Label3, &s.compscore, &s.Label5, &s.Label4, &s.playerscore, &s.lStatus})
+        EXPECT_TRUE(label->Visible) << label->Caption;
+    EXPECT_TRUE(s.PushButton1.Enabled && s.PushButton2.Enabled);
 
     const std::pair<Mark, Mark> marks[] = {
         {markOf(s.Shape1), {1080, 1005, 10695, 6615, kBlack, 4, false, kWhite, true}},
@@ -62,8 +65,9 @@ TEST(GameState, TheWindowOpensWithEveryControlInItsPlace)
     EXPECT_LT(s.Shape3.z, s.Fir.z);
     EXPECT_LT(s.Fir.z, 0);
     EXPECT_EQ(s.zBottom, s.Shape1.z);
-    EXPECT_EQ(std::make_tuple(s.Cover.Left, s.Cover.Top, s.Cover.Width, s.Cover.Height, s.Cover.Visible),
-              std::make_tuple(8880.f, 45.f, 500.f, 900.f, false));
+    EXPECT_EQ(std::make_tuple(s.Cover.Left, s.Cover.Top, s.Cover.Width, s.Cover.Height, s.Cover.Visible, s.Cover.CoverU,
+                              s.Cover.CoverD),
+              std::make_tuple(8880.f, 45.f, 500.f, 900.f, false, 8, 8));
     EXPECT_EQ(std::make_pair(s.Timer1.Interval, s.Timer2.Interval), std::make_pair(100, 100));
     EXPECT_TRUE(s.Timer1.Enabled && s.Timer2.Enabled);
     // The tile template: hidden, the back showing, the grabbing hand on its first half only.
@@ -82,8 +86,8 @@ TEST(GameState, HiddenFieldsHoldTheirStartValuesBeforeTheFirstDeal)
     EXPECT_EQ(fields, (std::vector<std::string>{"1", "7", "7", "0", "0", "0", "00", "00", "0", "0", "", "", "0", "0",
                                                 "0", "", "", "0", "0", "0", "0", "", "", "0000", "0000", "0000"}));
     EXPECT_TRUE(s.List1.empty());
-    EXPECT_EQ(std::vector<int>({s.Showcomppic, s.pextra, s.cextra, s.faceset, s.facemul, s.creveal, s.endflag}),
-              std::vector<int>(7, 0));
+    EXPECT_EQ(std::vector<int>({s.Showcomppic, s.pextra, s.cextra, s.faceset, s.facemul, s.creveal, s.endflag, s.dragging}),
+              std::vector<int>(8, 0));
 }
 
 } // namespace

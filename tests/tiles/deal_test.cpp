@@ -1,5 +1,4 @@
 #include "support/game_harness.h"
-#include "tiles/pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +26,8 @@ TEST(Deal, LaysOutTheStockAndBothHandsAndFillsTheLists)
         EXPECT_EQ(first.Top, stock ? 650 + 435.0f * static_cast<float>(i) : player ? 7675 : 60);
         EXPECT_EQ(second.Top, stock ? first.Top : player ? 8095 : 480);
         EXPECT_EQ(s.cardrot[i], stock ? 2 : 1);
-        EXPECT_EQ(first.picture, player ? uprightFace(std::stoi(first.Tag)) : kBackPicture);
-        EXPECT_EQ(second.picture, player ? uprightFace(std::stoi(second.Tag)) : kBackPicture);
+        EXPECT_EQ(first.picture, player ? std::stoi(first.Tag) + 1 : 8);
+        EXPECT_EQ(second.picture, player ? std::stoi(second.Tag) + 1 : 8);
         EXPECT_EQ(first.Enabled && second.Enabled, player);
     }
     EXPECT_FALSE(s.lcard[0].Visible || s.rcard[0].Visible);
