@@ -38,10 +38,8 @@ TEST(ComputerMove, OpensWithTheFirstTileOfItsList)
     ASSERT_EQ(h.platform.boxes.size(), 1u);
     EXPECT_EQ(h.platform.boxes[0].text, "Computer Will Start");
     EXPECT_EQ(h.platform.boxes[0].title, "Pipstone");
-    EXPECT_EQ(h.s().lcard[19].Left, 6025);
-    EXPECT_EQ(h.s().rcard[19].Left, 6450);
-    EXPECT_EQ(h.s().lcard[19].Top, 4000);
-    EXPECT_EQ(h.s().rcard[19].Top, 4000);
+    EXPECT_EQ(std::make_tuple(h.s().lcard[19].Left, h.s().lcard[19].Top, h.s().rcard[19].Left, h.s().rcard[19].Top),
+              std::make_tuple(6025.f, 4000.f, 6450.f, 4000.f));
     EXPECT_EQ(std::make_pair(h.s().lcard[19].z, h.s().rcard[19].z), std::make_pair(h.s().zTop - 1, h.s().zTop));
     EXPECT_EQ(h.s().cu + h.s().cd + h.s().first[0] + h.s().cno, "3316");
     EXPECT_EQ(readInt(h.s().csc), csc - 6);

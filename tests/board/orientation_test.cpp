@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace pipstone::test {
 namespace {
 
@@ -12,6 +14,11 @@ void rotate(GameHarness &h, const char *code, const char *x, const char *y)
     h.s().Label6 = x;
     h.s().Label7 = y;
     h.game.rotateme();
+}
+
+auto spotOf(const GameState &s)
+{
+    return std::make_tuple(s.lcard[9].Left, s.lcard[9].Top, s.rcard[9].Left, s.rcard[9].Top);
 }
 
 TEST(Orientation, PutsBothHalvesWhereTheCodeSaysTurningAQuarterAtATime)
@@ -34,10 +41,7 @@ TEST(Orientation, PutsBothHalvesWhereTheCodeSaysTurningAQuarterAtATime)
         GameHarness h;
         h.s().cardrot[9] = c.fromRot;
         rotate(h, c.code, c.x, c.y);
-        EXPECT_EQ(h.s().lcard[9].Left, c.firstLeft);
-        EXPECT_EQ(h.s().lcard[9].Top, c.firstTop);
-        EXPECT_EQ(h.s().rcard[9].Left, c.secondLeft);
-        EXPECT_EQ(h.s().rcard[9].Top, c.secondTop);
+        EXPECT_EQ(spotOf(h.s()), std::make_tuple(c.firstLeft, c.firstTop, c.secondLeft, c.secondTop));
         EXPECT_EQ(h.s().cardrot[9], readInt(c.code));
     }
 }
@@ -65,10 +69,7 @@ TEST(Orientation, AnInvalidCodeLeavesTheTileWhereItIs)
         GameHarness h;
         const GameState before = h.s();
         rotate(h, code, "4900", "4045"); // must return
-        EXPECT_EQ(h.s().lcard[9].Left, before.lcard[9].Left) << code;
-        EXPECT_EQ(h.s().lcard[9].Top, before.lcard[9].Top) << code;
-        EXPECT_EQ(h.s().rcard[9].Left, before.rcard[9].Left) << code;
-        EXPECT_EQ(h.s().rcard[9].Top, before.rcard[9].Top) << code;
+        EXPECT_EQ(spotOf(h.s()), spotOf(before)) << code;
         EXPECT_EQ(h.s().cardrot[9], before.cardrot[9]) << code;
         EXPECT_EQ(h.s().lStatus.Caption, kYourTurn) << code;
     }

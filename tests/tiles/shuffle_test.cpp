@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cmath>
 #include <deque>
 #include <string>
 #include <utility>
@@ -79,46 +77,6 @@ TEST(Shuffle, HandSumsArePlainTextAddedToTheirStartingText)
     odd.game.dealcards();
     EXPECT_EQ(odd.s().psc, "69");
     EXPECT_EQ(odd.s().csc, "52");
-}
-
-// Records the numbers of the real generator, to see which slots it touched.
-struct RecordingRandom : RandomSource {
-    void reseed() override
-    {
-        inner.reseed();
-        drawn.clear();
-    }
-    double next() override { return drawn.emplace_back(inner.next()); }
-    ClockRandomSource inner;
-    std::vector<double> drawn;
-};
-
-TEST(Shuffle, TheRealShuffleLeavesAboutOneSlotInEightUntouched)
-{
-    auto random = std::make_unique<RecordingRandom>();
-    RecordingRandom &recording = *random;
-    GameHarness h(std::move(random));
-    constexpr int kDeals = 4000;
-    long untouched = 0, keptTile = 0;
-    for (int deal = 0; deal < kDeals; ++deal) {
-        h.game.draw();
-        ASSERT_EQ(recording.drawn.size(), 2u * kSlots);
-        std::array<bool, kSlots + 1> touched{};
-        for (double r : recording.drawn) {
-            ASSERT_TRUE(r >= 0.0 && r < 1.0) << r;
-            touched[static_cast<int>(std::floor(r * kSlots)) + 1] = true;
-        }
-        const auto all = codes(h.s());
-        for (int i = 1; i <= kSlots; ++i) {
-            untouched += touched[i] ? 0 : 1;
-            keptTile += all[i - 1] == kSetList[i - 1] ? 1 : 0;
-        }
-    }
-    const double slots = static_cast<double>(kDeals) * kSlots;
-    // (27/28)^56 = 0.1300 untouched; own tile kept 1/28 + (27/28)(26/28)^28 = 0.1568.
-    // One standard deviation over 4000 deals is about 0.001.
-    EXPECT_NEAR(untouched / slots, std::pow(27.0 / 28.0, 56), 0.006);
-    EXPECT_NEAR(keptTile / slots, 1.0 / 28 + 27.0 / 28 * std::pow(26.0 / 28.0, 28), 0.006);
 }
 
 TEST(Shuffle, TwoDealsInQuickSuccessionShuffleDifferently)
