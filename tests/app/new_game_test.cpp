@@ -51,21 +51,6 @@ TEST(NewGame, ResetsTheHandAndCarriesTheMatchOver)
     EXPECT_TRUE(InvariantChecker().check(h.game, h.platform).empty());
 }
 
-TEST(NewGame, OpenerAlternatesFromHandToHand)
-{
-    GameHarness h;
-    h.platform.boxDelay = [](const auto &) { return 0; };
-    EXPECT_EQ(h.s().lStatus.Caption, kYourTurn);
-    for (const std::string &status : {kComputerTurn, kYourTurn, kComputerTurn}) {
-        h.click(ButtonId::NewGame);
-        EXPECT_EQ(h.s().lStatus.Caption, status);
-    }
-    h.advance(2000); // the computer opens on the next tick, announcing it first
-    ASSERT_FALSE(h.platform.boxes.empty());
-    EXPECT_EQ(h.platform.boxes.front().text, "Computer Will Start");
-    EXPECT_EQ(h.s().first[0], "1");
-}
-
 // Pressed (twice in one moment) while a step waits: the step ends without
 // touching a tile after the press, and one new hand is dealt.
 TEST(NewGame, EndsAPausedStepCleanly)

@@ -33,11 +33,6 @@ void computerBlocked(GameHarness &h)
     h.s().cu = "6";      // which the player can answer
 }
 
-void bothBlockedOnPlayersTurn(GameHarness &h)
-{
-    bothBlocked(h);
-}
-
 TEST(BlockedTurns, ShowsTheTotalsWithThreeDigits)
 {
     GameHarness h;
@@ -87,7 +82,7 @@ TEST(BlockedTurns, ABlockedHandEndsWithoutAPass)
 
 TEST(BlockedTurns, NeverTwoMessageBoxesAtOnce)
 {
-    for (void (*setUp)(GameHarness &) : {playerBlocked, computerBlocked, bothBlockedOnPlayersTurn}) {
+    for (void (*setUp)(GameHarness &) : {playerBlocked, computerBlocked, +[](GameHarness &h) { bothBlocked(h); }}) {
         GameHarness h;
         h.platform.boxDelay = [](const auto &) { return 2000; };
         setUp(h);

@@ -21,20 +21,6 @@ struct NoMove : GameHarness {
     bool inPlayersRow(int slot) { return s().lcard[slot].Top == 7675 && s().rcard[slot].Top == 8095; }
 };
 
-TEST(Stock, TheFirstDrawTakesSlotOneAndTheFourteenthSlotFourteen)
-{
-    NoMove h;
-    h.click(ButtonId::GetCard);
-    EXPECT_EQ(h.s().pull, "1");
-    EXPECT_TRUE(h.inPlayersRow(1));
-
-    NoMove last;
-    last.s().pull = "13";
-    last.click(ButtonId::GetCard);
-    EXPECT_EQ(last.s().pull, "14");
-    EXPECT_TRUE(last.inPlayersRow(14));
-}
-
 TEST(Stock, ADrawFliesToTheEndOfTheRowOfTheSideToMove)
 {
     for (const bool player : {true, false}) {

@@ -7,7 +7,6 @@
 namespace pipstone::test {
 namespace {
 
-using Work = OneThingAtATime::Work;
 using Input = HeadlessPlatform::Input;
 
 void hoverAt(GameHarness &h, ButtonId button, std::int64_t at)
@@ -17,39 +16,6 @@ void hoverAt(GameHarness &h, ButtonId button, std::int64_t at)
     hover.target = button;
     hover.at = at;
     h.platform.post(hover);
-}
-
-TEST(TurnStatus, GetturnHandsTheTurnOverAndMovesTheLabel)
-{
-    const struct {
-        const char *before;
-        const std::string &after;
-        float top;
-    } cases[] = {{"Status: Your Turn", kComputerTurn, 1100}, {"Status: Computer1", kYourTurn, 7100},
-                 {"Status", kYourTurn, 7100},                {"", kYourTurn, 7100},
-                 {"status: your turn", kYourTurn, 7100}};
-    for (const auto &c : cases) {
-        GameHarness h;
-        h.s().lStatus.Caption = c.before;
-        h.game.getturn();
-        EXPECT_EQ(h.s().lStatus.Caption, c.after) << '"' << c.before << '"';
-        EXPECT_EQ(h.s().lStatus.Top, c.top) << '"' << c.before << '"';
-        EXPECT_EQ(h.s().lStatus.Left, 4440);
-    }
-}
-
-TEST(TurnStatus, APassLeavesTheLabelOnTheComputersSide)
-{
-    GameHarness h;
-    h.s().lStatus.Caption = kComputerTurn;
-    h.game.getturn();
-    h.game.changetoplayer();
-    EXPECT_EQ(h.s().lStatus.Caption, kYourTurn);
-    EXPECT_EQ(h.s().lStatus.Top, 1100);
-    h.game.getturn();
-    h.game.changetocomputer();
-    EXPECT_EQ(h.s().lStatus.Caption, kComputerTurn);
-    EXPECT_EQ(h.s().lStatus.Top, 1100);
 }
 
 TEST(TurnStatus, GetCardFollowsThePlayersMovesOnEachTick)
@@ -120,19 +86,6 @@ TEST(TurnStatus, NobodyMovesOnceTheHandIsOver)
             EXPECT_TRUE(h.platform.boxes.empty());
         }
     }
-}
-
-TEST(TurnStatus, ATickNeverRunsInsideATick)
-{
-    GameHarness h;
-    h.dragTo(22, 6000, 4000); // the player opens with [3|6]
-    ASSERT_EQ(h.s().lStatus.Caption, kComputerTurn);
-    // Timer1 keeps falling due with the caption on the computer's turn during its flight.
-    ASSERT_TRUE(h.untilPlayersTurn());
-    h.advance(1000);
-    EXPECT_EQ(h.s().cno + h.s().pno, "66") << "the computer moved exactly once";
-    for (Work w : {Work::Timer1Tick, Work::Timer2Tick, Work::Placement})
-        EXPECT_EQ(h.game.activity().deepest(w), 1) << static_cast<int>(w);
 }
 
 TEST(TurnStatus, DelayLastsItsRoundedMillisecondsOnTheClock)
