@@ -60,11 +60,8 @@ TEST(GameState, TheWindowOpensWithEveryControlInItsPlace)
     for (const auto &[actual, expected] : marks)
         EXPECT_EQ(actual, expected) << std::get<0>(expected) << "," << std::get<1>(expected);
     // The board frame lies lowest, the spot of the first tile on its frame, and every tile above them.
-    EXPECT_LT(s.Shape1.z, std::min(s.Shape2[0].z, s.Shape2[1].z));
-    EXPECT_LT(std::max(s.Shape2[0].z, s.Shape2[1].z), s.Shape3.z);
-    EXPECT_LT(s.Shape3.z, s.Fir.z);
-    EXPECT_LT(s.Fir.z, 0);
-    EXPECT_EQ(s.zBottom, s.Shape1.z);
+    EXPECT_TRUE(s.Shape1.z < std::min(s.Shape2[0].z, s.Shape2[1].z) && std::max(s.Shape2[0].z, s.Shape2[1].z) < s.Shape3.z
+                && s.Shape3.z < s.Fir.z && s.Fir.z < 0 && s.zBottom == s.Shape1.z);
     EXPECT_EQ(std::make_tuple(s.Cover.Left, s.Cover.Top, s.Cover.Width, s.Cover.Height, s.Cover.Visible, s.Cover.CoverU,
                               s.Cover.CoverD),
               std::make_tuple(8880.f, 45.f, 500.f, 900.f, false, 8, 8));

@@ -22,8 +22,8 @@ TEST(TextNumber, ReadsTheLeadingNumberAndWritesPlainText)
         EXPECT_EQ(readNumber(r.text), r.number) << '"' << r.text << '"';
         EXPECT_EQ(readInt(r.text), r.whole) << '"' << r.text << '"';
     }
-    EXPECT_EQ(toText(0) + " " + toText(7) + " " + toText(-3) + " " + toText(101), "0 7 -3 101");
-    EXPECT_EQ(twoDigits(3) + " " + twoDigits(28), "03 28");
+    EXPECT_EQ(toText(0) + " " + toText(7) + " " + toText(-3) + " " + toText(101) + " " + twoDigits(3) + " " + twoDigits(28),
+              "0 7 -3 101 03 28");
 }
 
 TEST(TextNumber, AddingRewritesThePlainNumber)

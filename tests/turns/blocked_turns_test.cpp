@@ -63,8 +63,7 @@ TEST(BlockedTurns, ASideWithoutAMoveOnAnEmptyStockPassesWithAMessage)
         ASSERT_EQ(h.platform.boxes.size(), 1u);
         EXPECT_EQ(h.platform.boxes[0].text, p.text);
         EXPECT_EQ(h.platform.boxes[0].title, kPassTitle);
-        EXPECT_EQ(h.s().lStatus.Caption, p.statusAfter);
-        EXPECT_EQ(h.s().lStatus.Top, 1100);
+        EXPECT_EQ(std::make_pair(h.s().lStatus.Caption, h.s().lStatus.Top), std::make_pair(p.statusAfter, 1100.f));
         EXPECT_EQ(h.s().first[1] + h.s().first[2], "00"); // passed, not played
     }
 }
