@@ -121,6 +121,29 @@ TEST(Drag, TheTileKeepsFollowingThePointerAfterItsFirstHalfIsDisabled)
     EXPECT_EQ(spotOf(h, kSlot), kOpened);
 }
 
+TEST(Drag, APressTakesUpTheFirstHalfUnderThePointerEdgesIncluded)
+{
+    // Slot 22 stands at 1835, 7675, 405 square, its second half 420 lower; slot 1,
+    // drawn earlier, at the end of the row.
+    const struct {
+        float x, y;
+        int held;
+    } presses[] = {{1835, 7675, 22}, {1834, 7800, 0}, {2239, 8079, 22}, {2240, 7800, 0}, {1900, 7674, 0},
+                   {1900, 8080, 0},  {1900, 8100, 0}, {9000, 6000, 0},  {5400, 7800, 1}};
+    for (const auto &p : presses) {
+        GameHarness h;
+        h.s().lcard[1].Left = h.s().rcard[1].Left = 5330;
+        h.s().lcard[1].Top = 7675, h.s().rcard[1].Top = 8095, h.s().lcard[1].Enabled = true;
+        h.s().dragging = 1;
+        h.platform.press(p.x, p.y);
+        EXPECT_EQ(h.game.heldSlot(), p.held) << p.x << "," << p.y;
+        h.platform.move(3100, 2100);
+        h.platform.release(3100, 2100);
+        EXPECT_EQ(std::make_tuple(h.s().first[0], h.s().lStatus.Top, h.s().lcard[0].Left + h.s().lcard[0].Top),
+                  std::make_tuple(p.held ? "1" : "0", p.held ? 1100.f : 1065.f, 0.f)) << p.x << "," << p.y;
+    }
+}
+
 TEST(Drag, ATileIsLaidFromTheHandLineUpAndGoesBackBelowIt)
 {
     for (const float top : {7100.f, 7101.f}) {
@@ -150,7 +173,7 @@ TEST(Drag, ASecondButtonDuringADragNeitherTakesTheTileUpAgainNorMovesIt)
     h.s().cu = h.s().cd = "0"; // [3|6] fits neither end
     h.platform.press(h.centreX(kSlot), h.centreY(kSlot));
     h.platform.move(3100, 2100);
-    h.platform.press(3100, 2100, kMiddleButton);
+    h.platform.press(9000, 6000, kMiddleButton); // elsewhere: the tile keeps the mouse
     h.platform.move(4100, 3100, kLeftButton | kMiddleButton);
     EXPECT_EQ(spotOf(h, kSlot), (Spot{3000, 2000, 3000, 2420}));
     h.platform.release(4100, 3100);

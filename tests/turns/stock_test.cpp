@@ -79,6 +79,9 @@ TEST(Stock, EachPressDrawsOneTileUntilOneFits)
     EXPECT_FALSE(h.s().PushButton3.Enabled);
     h.click(ButtonId::GetCard);
     EXPECT_EQ(h.s().pull, "3");
+    h.advance(100); // the periodic check lets the new tile take the mouse
+    h.platform.press(h.centreX(3), h.centreY(3)); // where the flying box was hidden
+    EXPECT_EQ(h.game.heldSlot(), 3);
 }
 
 TEST(Stock, APressDuringARunningDrawDoesNothing)
