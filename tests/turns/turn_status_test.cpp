@@ -7,17 +7,6 @@
 namespace pipstone::test {
 namespace {
 
-using Input = HeadlessPlatform::Input;
-
-void hoverAt(GameHarness &h, ButtonId button, std::int64_t at)
-{
-    Input hover;
-    hover.kind = Input::Kind::Hover;
-    hover.target = button;
-    hover.at = at;
-    h.platform.post(hover);
-}
-
 TEST(TurnStatus, GetCardFollowsThePlayersMovesOnEachTick)
 {
     GameHarness h; // no blank half in the player's hand before the opening
@@ -98,25 +87,6 @@ TEST(TurnStatus, DelayLastsItsRoundedMillisecondsOnTheClock)
         h.game.Delay(ms);
         EXPECT_EQ(h.platform.tickCount() - start, lasts) << ms;
     }
-}
-
-TEST(TurnStatus, DelayZeroPumpsOnceAndTheWindowStaysAliveDuringADelay)
-{
-    GameHarness h;
-    hoverAt(h, ButtonId::GetCard, h.platform.tickCount());
-    h.game.Delay(0);
-    EXPECT_TRUE(h.s().customPointer);
-    EXPECT_EQ(h.platform.tickCount(), 0);
-
-    GameHarness w;
-    w.s().compscore.Caption = "x";
-    w.s().PushButton3.Enabled = false;
-    hoverAt(w, ButtonId::NewGame, 500);
-    w.game.Delay(1000);
-    EXPECT_EQ(w.platform.tickCount(), 1000);
-    EXPECT_TRUE(w.s().customPointer) << "input is handled during the wait";
-    EXPECT_EQ(w.s().compscore.Caption, "000") << "the periodic check ticked";
-    EXPECT_TRUE(w.s().PushButton3.Enabled) << "the turn timer ticked";
 }
 
 } // namespace
