@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -40,26 +41,27 @@ TEST(Stock, ADrawFliesToTheEndOfTheRowOfTheSideToMove)
         }
         const int sc = readInt(player ? s.psc : s.csc);
         std::vector<float> lefts, tops; // where the flying tile stood, millisecond by millisecond
+        s.Cover.CoverU = s.Cover.CoverD = 0;
+        std::set<int> pictures; // it flies face down
         for (std::int64_t t = 0; t < 2000; ++t)
             h.platform.lookAt(t, [&] {
                 if (s.Cover.Visible && (lefts.empty() || lefts.back() != s.Cover.Left || tops.back() != s.Cover.Top))
-                    lefts.push_back(s.Cover.Left), tops.push_back(s.Cover.Top);
+                    lefts.push_back(s.Cover.Left), tops.push_back(s.Cover.Top), pictures.insert({s.Cover.CoverU, s.Cover.CoverD});
             });
         h.game.PushButton3_Click();
         // From above the stock slot across to the row's end, then to the row, 40 at a step.
         ASSERT_FALSE(lefts.empty());
         EXPECT_EQ(std::make_tuple(lefts.front(), tops.front(), lefts.back(), tops.back()),
                   std::make_tuple(340.f, player ? 3275.f : 1100.f, player ? 4220.f : 5180.f, player ? 7675.f : 60.f));
+        EXPECT_EQ(pictures, std::set<int>{8});
         const float left = 1350 + 480.0f * static_cast<float>(handBefore + 1), top = player ? 7675 : 30;
         EXPECT_EQ(std::make_tuple(s.lcard[slot].Left, s.rcard[slot].Left, s.lcard[slot].Top, s.rcard[slot].Top),
                   std::make_tuple(left, left, top, top + 420));
         EXPECT_TRUE(s.lcard[slot].Visible && s.rcard[slot].Visible && !s.Cover.Visible);
-        EXPECT_EQ(s.pull, toText(slot));
-        EXPECT_EQ(player ? s.pno : s.cno, toText(handBefore + 1));
+        EXPECT_EQ(s.pull + " " + (player ? s.pno : s.cno), toText(slot) + " " + toText(handBefore + 1));
         EXPECT_EQ(readInt(player ? s.psc : s.csc), sc + 7);
         EXPECT_EQ(std::make_pair(player ? s.pextra : s.cextra, player ? s.phand[8] : s.chand[8]), std::make_pair(1, slot));
-        EXPECT_EQ(player ? s.pmax : s.max, "1");
-        EXPECT_EQ(player ? s.cno : s.pno, "7"); // the other side keeps its hand
+        EXPECT_EQ((player ? s.pmax : s.max) + (player ? s.cno : s.pno), "17"); // the other side keeps its hand
         EXPECT_TRUE(player || std::count(s.List1.begin(), s.List1.end(), "02") == 1);
         EXPECT_EQ(player ? s.AvPmove : s.AvCmove, player ? "1" : "4"); // [2|5] fits the open end 2
     }
