@@ -81,7 +81,10 @@ TEST(Stock, EachPressDrawsOneTileUntilOneFits)
     EXPECT_FALSE(h.s().PushButton3.Enabled);
     h.click(ButtonId::GetCard);
     EXPECT_EQ(h.s().pull, "3");
-    h.advance(100); // the periodic check lets the new tile take the mouse
+    h.platform.press(h.centreX(3), h.centreY(3));
+    EXPECT_EQ(h.game.heldSlot(), 0) << "the new tile takes the mouse only once the periodic check enables it";
+    h.platform.release(h.centreX(3), h.centreY(3));
+    h.advance(100);
     h.platform.press(h.centreX(3), h.centreY(3)); // where the flying box was hidden
     EXPECT_EQ(h.game.heldSlot(), 3);
 }
@@ -89,11 +92,7 @@ TEST(Stock, EachPressDrawsOneTileUntilOneFits)
 TEST(Stock, APressDuringARunningDrawDoesNothing)
 {
     NoMove h;
-    HeadlessPlatform::Input press;
-    press.kind = HeadlessPlatform::Input::Kind::Click;
-    press.target = ButtonId::GetCard;
-    press.at = 300; // in the middle of the flight
-    h.platform.post(press);
+    h.platform.post({HeadlessPlatform::Input::Kind::Click, 0, 0, 0, 0, ButtonId::GetCard, 300, {}}); // mid-flight
     h.click(ButtonId::GetCard);
     h.advance(3000);
     EXPECT_EQ(h.s().pull + h.s().pno, "18");
