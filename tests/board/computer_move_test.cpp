@@ -74,15 +74,18 @@ TEST(ComputerMove, PlaysTheLastFittingTileOfItsListAtItsEnd)
         computersTurn(h, c.hand, "3", "5");
         h.s().lcard[c.chosen].Left = h.s().rcard[c.chosen].Left = c.startLeft;
         std::vector<float> lefts, tops; // where the flying tile stood, millisecond by millisecond
+        bool aboveEverything = true;
         for (std::int64_t t = 0; t < 1500; ++t)
             h.platform.lookAt(t, [&] {
                 const CoverBox &cover = h.s().Cover;
+                aboveEverything = aboveEverything && (!cover.Visible || cover.z == h.s().zTop);
                 if (cover.Visible && (lefts.empty() || lefts.back() != cover.Left || tops.back() != cover.Top))
                     lefts.push_back(cover.Left), tops.push_back(cover.Top);
             });
         ASSERT_TRUE(h.untilPlayersTurn(5000));
         const GameState &s = h.s();
         ASSERT_FALSE(lefts.empty());
+        EXPECT_TRUE(aboveEverything);
         // Across from the tile's place in the row, then down from 60 to the cell's Top, 40 at a step.
         EXPECT_EQ(std::make_tuple(lefts.front(), tops.front(), lefts.back(), tops.back()),
                   std::make_tuple(c.startLeft, 60.f, c.lastAcross, 4020.f));
