@@ -64,14 +64,15 @@ TEST(EndOfHand, TheComputersTilesShowFaceUpWhileTheResultIsRead)
     h.platform.boxDelay = [](const auto &) { return 2000; };
     GameState seen;
     h.platform.lookAt(h.platform.tickCount() + 1000, [&] { seen = h.s(); });
+    h.s().chand[8] = 1, h.s().cextra = 1; // the first tile of the stock, drawn by the computer
+    h.s().lcard[1].Top = 60, h.s().rcard[1].Top = 480;
     endHandWith(h, "0", "31", "0", "0");
-    for (int slot = 15; slot <= 21; ++slot) {
-        EXPECT_EQ(seen.lcard[slot].picture, readInt(seen.lcard[slot].Tag) + 1) << slot;
-        EXPECT_EQ(seen.rcard[slot].picture, readInt(seen.rcard[slot].Tag) + 1) << slot;
+    for (int slot : {1, 15, 16, 17, 18, 19, 20, 21}) {
+        EXPECT_EQ(std::make_pair(seen.lcard[slot].picture, seen.rcard[slot].picture),
+                  std::make_pair(readInt(seen.lcard[slot].Tag) + 1, readInt(seen.rcard[slot].Tag) + 1)) << slot;
         EXPECT_EQ(seen.lcard[slot].Top, 60) << slot;
     }
-    EXPECT_EQ(seen.compscore.Caption, "031");
-    EXPECT_EQ(seen.playerscore.Caption, "000");
+    EXPECT_EQ(seen.compscore.Caption + seen.playerscore.Caption, "031000");
 }
 
 } // namespace
