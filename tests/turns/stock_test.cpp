@@ -42,11 +42,12 @@ TEST(Stock, ADrawFliesToTheEndOfTheRowOfTheSideToMove)
         const int sc = readInt(player ? s.psc : s.csc);
         std::vector<float> lefts, tops; // where the flying tile stood, millisecond by millisecond
         s.Cover.CoverU = s.Cover.CoverD = 0;
-        std::set<int> pictures; // it flies face down
+        std::set<int> pictures; // it flies face down, the tile itself hidden meanwhile
         for (std::int64_t t = 0; t < 2000; ++t)
             h.platform.lookAt(t, [&] {
                 if (s.Cover.Visible && (lefts.empty() || lefts.back() != s.Cover.Left || tops.back() != s.Cover.Top))
-                    lefts.push_back(s.Cover.Left), tops.push_back(s.Cover.Top), pictures.insert({s.Cover.CoverU, s.Cover.CoverD});
+                    lefts.push_back(s.Cover.Left), tops.push_back(s.Cover.Top),
+                        pictures.insert({s.Cover.CoverU, s.Cover.CoverD, s.lcard[slot].Visible || s.rcard[slot].Visible ? 0 : 8});
             });
         h.game.PushButton3_Click();
         // From above the stock slot across to the row's end, then to the row, 40 at a step.
