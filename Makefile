@@ -4,7 +4,7 @@ ASAN     ?= build-asan
 JOBS     ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIPSTONE_WERROR=ON
 
-.PHONY: deps build run test test-asan soak bench
+.PHONY: deps build run test test-asan soak bench mutants
 
 deps:
 	@./tools/install-deps.sh
@@ -37,3 +37,18 @@ bench: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) --target pipstone_bench -j $(JOBS)
 	./$(BUILD)/bench/pipstone_bench
+
+# Small faults planted in the game core one at a time, with the core and
+# reliability tests run against each (README.md, "Other commands"). Slow: not
+# part of `make test`.
+MUTANTS        ?= ../shared/tools/mutants
+MUTANTS_SAMPLE ?= 100
+MUTANTS_SEED   ?= 101
+MUTANTS_CMAKE  ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIPSTONE_BENCH=OFF \
+                  $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
+mutants:
+	$(MUTANTS) --sample $(MUTANTS_SAMPLE) --seed $(MUTANTS_SEED) --equivalent tests/equivalent-mutants.txt \
+	  --cmake-args "$(MUTANTS_CMAKE)" --targets "pipstone_tests pipstone_reliability" \
+	  --test "tests/pipstone_tests && tests/pipstone_reliability" \
+	  src/app src/board src/turns src/scoring src/tiles src/state

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 #include <tuple>
 
@@ -165,63 +164,6 @@ TEST(OneStepAtATime, ADropDuringTheComputersMoveOrADrawGoesBack)
         const std::vector<std::string> none;
         EXPECT_EQ(c.wholeGame ? InvariantChecker().check(h.game, h.platform) : none, none);
     }
-}
-
-namespace {
-
-// The player's move as a careful player makes it: open with the first tile,
-// else lay the first tile of the hand that fits an end, else draw.
-std::string playersMove(GameHarness &h)
-{
-    GameState &s = h.s();
-    for (int i = 1; i <= 7 + s.pextra; ++i) {
-        const int slot = s.phand[i];
-        if (slot == 0 || s.lcard[slot].Top < 7500)
-            continue;
-        const std::string &a = s.lcard[slot].Tag, &b = s.rcard[slot].Tag;
-        const bool left = s.first[0] == "0" || a == s.cu || b == s.cu;
-        if (left || a == s.cd || b == s.cd) {
-            h.dragTo(slot, 3000, left ? 2000 : 5000);
-            return "lay " + a + b + (left ? " left" : " right");
-        }
-    }
-    if (readInt(s.pull) < 14 && s.PushButton3.Enabled) {
-        h.click(ButtonId::GetCard);
-        return "draw";
-    }
-    h.advance(100); // a pass comes from the periodic check
-    return "waiting";
-}
-
-} // namespace
-
-TEST(OneStepAtATime, AWholeHandThroughTheMouseStaysSound)
-{
-    GameHarness h;
-    InvariantChecker checker;
-    const auto handOver = [&] {
-        return std::any_of(h.platform.boxes.begin(), h.platform.boxes.end(),
-                           [](const auto &box) { return box.title == "  Brisk Domino     Max Score = 101  "; });
-    };
-    const auto sound = [&](const std::string &after) {
-        const auto problems = checker.check(h.game, h.platform);
-        EXPECT_EQ(problems, std::vector<std::string>{}) << "after " << after;
-        return problems.empty();
-    };
-    int moves = 0;
-    while (!handOver() && moves < 200) {
-        if (h.s().lStatus.Caption == kYourTurn && !h.game.activity().busy()) {
-            ++moves;
-            if (!sound(playersMove(h)))
-                break;
-        }
-        h.advance(20);
-        if (!sound("time"))
-            break;
-    }
-    EXPECT_TRUE(handOver()) << moves << " moves";
-    EXPECT_GT(readInt(h.s().ccsc) + readInt(h.s().ppsc), 0);
-    EXPECT_EQ(h.platform.mostBoxesOpen, 1);
 }
 
 } // namespace pipstone::test

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
+#include <tuple>
 
 namespace pipstone::test {
 namespace {
@@ -45,6 +45,8 @@ TEST(Cells, EveryCellOfBothArmsHasItsPlaceSizeAndDirection)
             EXPECT_EQ(cell.Width, run.tag == 1 ? 495 : 900);
             EXPECT_EQ(cell.Height, run.tag == 1 ? 900 : 495);
             EXPECT_EQ(cell.Tag, std::to_string(run.tag));
+            EXPECT_EQ(std::make_tuple(cell.BorderColor, cell.BorderWidth, cell.filled, cell.Visible),
+                      std::make_tuple(Rgb{0, 0, 0}, 2, false, false));
         }
     }
     EXPECT_EQ(cells, 2 * kCells);
@@ -59,9 +61,6 @@ TEST(Cells, TheCellsShownFollowTheArmCountersAndLieUnderEveryTile)
     GameHarness h;
     for (int k = 0; k < kCells; ++k) // as dealt: one drop target each side of the middle
         EXPECT_TRUE(h.s().Shl[k].Visible == (k == 0) && h.s().Shr[k].Visible == (k == 0)) << k;
-    long lowestTile = h.s().lcard[1].z;
-    for (int i = 1; i <= kSlots; ++i)
-        lowestTile = std::min({lowestTile, h.s().lcard[i].z, h.s().rcard[i].z});
     for (const auto &c : cases) {
         h.s().first[1] = c.right;
         h.s().first[2] = c.left;
@@ -70,8 +69,8 @@ TEST(Cells, TheCellsShownFollowTheArmCountersAndLieUnderEveryTile)
             EXPECT_EQ(h.s().Shr[k].Visible, k <= c.lastRight) << "first(1)=" << c.right << " Shr" << k;
             EXPECT_EQ(h.s().Shl[k].Visible, k <= c.lastLeft) << "first(2)=" << c.left << " Shl" << k;
             for (const Shape *cell : {&h.s().Shl[k], &h.s().Shr[k]}) {
-                EXPECT_TRUE(cell->filled) << k;
-                EXPECT_TRUE(!cell->Visible || cell->z < lowestTile) << k;
+                EXPECT_TRUE(cell->filled && cell->FillColor == (Rgb{224, 224, 224})) << k;
+                EXPECT_TRUE(!cell->Visible || cell->z < h.s().Shape1.z) << k; // sent to the back
             }
         }
     }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 namespace pipstone::test {
 namespace {
 
@@ -35,10 +38,9 @@ TEST(ComputerMove, OpensWithTheFirstTileOfItsList)
     ASSERT_EQ(h.platform.boxes.size(), 1u);
     EXPECT_EQ(h.platform.boxes[0].text, "Computer Will Start");
     EXPECT_EQ(h.platform.boxes[0].title, "Pipstone");
-    EXPECT_EQ(h.s().lcard[19].Left, 6025);
-    EXPECT_EQ(h.s().rcard[19].Left, 6450);
-    EXPECT_EQ(h.s().lcard[19].Top, 4000);
-    EXPECT_EQ(h.s().rcard[19].Top, 4000);
+    EXPECT_EQ(std::make_tuple(h.s().lcard[19].Left, h.s().lcard[19].Top, h.s().rcard[19].Left, h.s().rcard[19].Top),
+              std::make_tuple(6025.f, 4000.f, 6450.f, 4000.f));
+    EXPECT_EQ(std::make_pair(h.s().lcard[19].z, h.s().rcard[19].z), std::make_pair(h.s().zTop - 1, h.s().zTop));
     EXPECT_EQ(h.s().cu + h.s().cd + h.s().first[0] + h.s().cno, "3316");
     EXPECT_EQ(readInt(h.s().csc), csc - 6);
     EXPECT_LT(h.s().lcard[15].Top, 1000); // [2|3] stays in the computer's row
@@ -50,31 +52,46 @@ TEST(ComputerMove, PlaysTheLastFittingTileOfItsListAtItsEnd)
         const char *what;
         std::vector<std::string> hand;
         int chosen;
-        float firstLeft, firstTop, secondLeft, secondTop;
+        float startLeft; // of the chosen tile in the row
+        const char *labels; // Label8, Label9 (the cell) and Label10 (the start)
+        float lastAcross, firstLeft, firstTop, secondLeft, secondTop;
         const char *newCu, *newCd, *statusLine;
-        bool startAtCell; // the flight starts right above the right arm's first cell
     } cases[] = {
-        {"the later of two fitting tiles", {"00", "13", "01", "02", "04", "56", "06"}, 20, 7120, 4045, 7540, 4045,
-         "3", "6", "Computer Choose Card   5 / 6", false},
-        {"a flight starting at its cell's Left", {"00", "13", "01", "02", "04", "56", "06"}, 20, 7120, 4045, 7540,
-         4045, "3", "6", "Computer Choose Card   5 / 6", true},
-        {"a tile fitting both ends goes right", {"35", "00", "01", "02", "04", "06", "11"}, 15, 7540, 4045, 7120,
-         4045, "3", "3", "Computer Choose Card   3 / 5", false},
-        {"the only fit is on the left", {"00", "01", "02", "13", "04", "06", "11"}, 18, 4900, 4045, 5320, 4045, "1",
-         "5", "Computer Choose Card   1 / 3", false},
+        {"the later of two fitting tiles", {"00", "13", "01", "02", "04", "56", "06"}, 20, 4260, "7095,4020,4260", 7060,
+         7120, 4045, 7540, 4045, "3", "6", "Computer Choose Card   5 / 6"},
+        {"a flight starting at its cell's Left", {"00", "13", "01", "02", "04", "56", "06"}, 20, 7095,
+         "7095,4020,7095", 7095, 7120, 4045, 7540, 4045, "3", "6", "Computer Choose Card   5 / 6"},
+        {"a tile fitting both ends goes right", {"35", "00", "01", "02", "04", "06", "11"}, 15, 1895, "7095,4020,1895",
+         7095, 7540, 4045, 7120, 4045, "3", "3", "Computer Choose Card   3 / 5"},
+        {"the only fit is on the left", {"00", "01", "02", "13", "04", "06", "11"}, 18, 3290, "4875,4020,3290", 4850,
+         4900, 4045, 5320, 4045, "1", "5", "Computer Choose Card   1 / 3"},
+        {"a flight leftwards", {"00", "01", "02", "13", "04", "06", "11"}, 18, 6875, "4875,4020,6875", 4875, 4900,
+         4045, 5320, 4045, "1", "5", "Computer Choose Card   1 / 3"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         GameHarness h;
         computersTurn(h, c.hand, "3", "5");
-        if (c.startAtCell)
-            h.s().lcard[c.chosen].Left = h.s().rcard[c.chosen].Left = h.s().Shr[0].Left;
+        h.s().lcard[c.chosen].Left = h.s().rcard[c.chosen].Left = c.startLeft;
+        std::vector<float> lefts, tops; // where the flying tile stood, millisecond by millisecond
+        bool aboveEverything = true;
+        for (std::int64_t t = 0; t < 1500; ++t)
+            h.platform.lookAt(t, [&] {
+                const CoverBox &cover = h.s().Cover;
+                aboveEverything = aboveEverything && (!cover.Visible || cover.z == h.s().zTop);
+                if (cover.Visible && (lefts.empty() || lefts.back() != cover.Left || tops.back() != cover.Top))
+                    lefts.push_back(cover.Left), tops.push_back(cover.Top);
+            });
         ASSERT_TRUE(h.untilPlayersTurn(5000));
         const GameState &s = h.s();
-        EXPECT_EQ(s.lcard[c.chosen].Left, c.firstLeft);
-        EXPECT_EQ(s.lcard[c.chosen].Top, c.firstTop);
-        EXPECT_EQ(s.rcard[c.chosen].Left, c.secondLeft);
-        EXPECT_EQ(s.rcard[c.chosen].Top, c.secondTop);
+        ASSERT_FALSE(lefts.empty());
+        EXPECT_TRUE(aboveEverything);
+        // Across from the tile's place in the row, then down from 60 to the cell's Top, 40 at a step.
+        EXPECT_EQ(std::make_tuple(lefts.front(), tops.front(), lefts.back(), tops.back()),
+                  std::make_tuple(c.startLeft, 60.f, c.lastAcross, 4020.f));
+        EXPECT_EQ(s.Label8 + "," + s.Label9 + "," + s.Label10, c.labels);
+        EXPECT_EQ(std::make_tuple(s.lcard[c.chosen].Left, s.lcard[c.chosen].Top, s.rcard[c.chosen].Left, s.rcard[c.chosen].Top),
+                  std::make_tuple(c.firstLeft, c.firstTop, c.secondLeft, c.secondTop));
         EXPECT_EQ(s.cu, c.newCu);
         EXPECT_EQ(s.cd, c.newCd);
         EXPECT_EQ(s.lblStatusBar.Caption, c.statusLine);
@@ -96,12 +113,10 @@ TEST(ComputerMove, DrawsUntilATileFits)
     ASSERT_EQ(h.platform.boxes.size(), 2u);
     for (const auto &box : h.platform.boxes)
         EXPECT_EQ(box.text + "|" + box.title, "Computer Will Take Extra Card|");
-    EXPECT_EQ(h.s().pull, "14");
+    EXPECT_EQ(h.s().pull + h.s().first[1] + h.s().cno, "1418"); // two drawn, [2|2] laid on the right
     EXPECT_EQ(h.s().cextra, 2);
     EXPECT_LT(h.s().lcard[13].Top, 1000); // drawn and kept
-    EXPECT_EQ(h.s().first[1], "1");       // [2|2] laid on the right
     EXPECT_EQ(h.s().lcard[14].Top, 4045);
-    EXPECT_EQ(h.s().cno, "8");
     expectOnlyOne(h, {Work::Placement, Work::Draw});
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace pipstone::test {
 namespace {
 
@@ -34,11 +36,17 @@ TEST(Drag, ATileLetGoWithoutMovingOrInsideTheHandRowGoesBackExactly)
             h.platform.press(h.centreX(kSlot), h.centreY(kSlot));
             EXPECT_FALSE(timer1Runs(h)) << "the turn timer stops while a tile is held";
             EXPECT_EQ(h.game.heldSlot(), kSlot);
+            const Shape &frame = h.s().Shmove; // around the tile, under it
+            EXPECT_EQ(std::make_tuple(frame.Visible, frame.Left, frame.Top, frame.Width, frame.Height),
+                      std::make_tuple(true, 1810.f, 7650.f, 480.f, 900.f));
+            EXPECT_LT(frame.z, h.s().Shape1.z); // sent behind everything
             h.platform.release(h.centreX(kSlot), h.centreY(kSlot));
         }
         EXPECT_EQ(spotOf(h, kSlot), before) << moved;
         EXPECT_EQ(h.s().first[0] + h.s().pno, "07") << moved; // no placement
         EXPECT_TRUE(timer1Runs(h)) << moved;
+        EXPECT_FALSE(h.s().Shmove.Visible) << moved;
+        EXPECT_EQ(std::make_pair(h.s().lcard[kSlot].z, h.s().rcard[kSlot].z), std::make_pair(h.s().zTop - 1, h.s().zTop));
     }
 }
 
@@ -51,16 +59,22 @@ TEST(Drag, ReleasedOverTheBoardTheTileIsLaid)
     h.platform.move(3100, 2100);
     h.platform.release(3100, 2100);
     EXPECT_EQ(spotOf(h, kSlot), kOpened);
+    EXPECT_EQ(h.s().lcard[kSlot].picture + h.s().rcard[kSlot].picture, 13 + 16); // lying: pips + 10
     EXPECT_EQ(h.s().lStatus.Caption, kComputerTurn);
     EXPECT_EQ(h.s().lStatus.Top, 1100);
     EXPECT_TRUE(timer1Runs(h));
 }
 
-TEST(Drag, AMoveWithTheRightButtonStopsTheDragAndMovesNothing)
+TEST(Drag, TheRightButtonTakesNothingUpAndItsMoveStopsTheDrag)
 {
     GameHarness h;
     h.s().dragging = 1;
     const Spot before = spotOf(h, kSlot);
+    h.platform.press(h.centreX(kSlot), h.centreY(kSlot), kRightButton);
+    EXPECT_EQ(h.game.heldSlot(), 0);
+    EXPECT_TRUE(timer1Runs(h) && !h.s().Shmove.Visible);
+    EXPECT_EQ(h.s().dragging, 0);
+    h.s().dragging = 1;
     h.platform.move(h.centreX(kSlot), h.centreY(kSlot), kRightButton);
     EXPECT_EQ(h.s().dragging, 0);
     EXPECT_EQ(spotOf(h, kSlot), before);
@@ -97,8 +111,73 @@ TEST(Drag, TheTileKeepsFollowingThePointerAfterItsFirstHalfIsDisabled)
     ASSERT_FALSE(h.s().lcard[kSlot].Enabled);
     h.platform.move(3600, 2600);
     EXPECT_EQ(spotOf(h, kSlot), (Spot{3500, 2500, 3500, 2920}));
+    EXPECT_EQ(std::make_tuple(h.s().Shmove.Left, h.s().Shmove.Top, h.s().Shmove.Width, h.s().Shmove.Height),
+              std::make_tuple(3475.f, 2475.f, 485.f, 900.f));
+    // The frame comes to the front, the tile, 400 square, above it.
+    EXPECT_EQ(std::make_tuple(h.s().lcard[kSlot].z - h.s().Shmove.z, h.s().rcard[kSlot].z - h.s().Shmove.z,
+                              h.s().lcard[kSlot].Width, h.s().rcard[kSlot].Height),
+              std::make_tuple(1, 2, 400.f, 400.f));
     h.platform.release(3600, 2600);
     EXPECT_EQ(spotOf(h, kSlot), kOpened);
+}
+
+TEST(Drag, APressTakesUpTheFirstHalfUnderThePointerEdgesIncluded)
+{
+    // Slot 22 stands at 1835, 7675, 405 square, its second half 420 lower; slot 1,
+    // drawn earlier, at the end of the row.
+    const struct {
+        float x, y;
+        int held;
+    } presses[] = {{1835, 7675, 22}, {1834, 7800, 0}, {2239, 8079, 22}, {2240, 7800, 0}, {1900, 7674, 0},
+                   {1900, 8080, 0},  {1900, 8100, 0}, {9000, 6000, 0},  {5400, 7800, 1}};
+    for (const auto &p : presses) {
+        GameHarness h;
+        h.s().lcard[1].Left = h.s().rcard[1].Left = 5330;
+        h.s().lcard[1].Top = 7675, h.s().rcard[1].Top = 8095, h.s().lcard[1].Enabled = true;
+        h.s().dragging = 1;
+        h.platform.press(p.x, p.y);
+        EXPECT_EQ(h.game.heldSlot(), p.held) << p.x << "," << p.y;
+        h.platform.move(3100, 2100);
+        h.platform.release(3100, 2100);
+        EXPECT_EQ(std::make_tuple(h.s().first[0], h.s().lStatus.Top, h.s().lcard[0].Left + h.s().lcard[0].Top),
+                  std::make_tuple(p.held ? "1" : "0", p.held ? 1100.f : 1065.f, 0.f)) << p.x << "," << p.y;
+    }
+}
+
+TEST(Drag, ATileIsLaidFromTheHandLineUpAndGoesBackBelowIt)
+{
+    for (const float top : {7100.f, 7101.f}) {
+        GameHarness h;
+        h.dragTo(kSlot, 3000, top);
+        EXPECT_EQ(h.s().first[0], top == 7100 ? "1" : "0") << top;
+    }
+}
+
+TEST(Drag, WhileMovingTheStatusLineNamesATileThatFitsAnOpenEnd)
+{
+    const std::pair<const char *, const char *> ends[] = {{"6", "x"}, {"x", "6"}, {"3", "x"}, {"x", "3"}, {"x", "x"}};
+    for (const auto &[cu, cd] : ends) {
+        GameHarness h;
+        h.s().cu = cu;
+        h.s().cd = cd;
+        h.platform.press(h.centreX(kSlot), h.centreY(kSlot));
+        h.platform.move(3100, 2100);
+        EXPECT_EQ(h.s().lblStatusBar.Caption, std::string(cu) + cd == "xx" ? "" : "You Choose Card  3 / 6") << cu << cd;
+    }
+}
+
+TEST(Drag, ASecondButtonDuringADragNeitherTakesTheTileUpAgainNorMovesIt)
+{
+    GameHarness h;
+    h.s().first[0] = "1";
+    h.s().cu = h.s().cd = "0"; // [3|6] fits neither end
+    h.platform.press(h.centreX(kSlot), h.centreY(kSlot));
+    h.platform.move(3100, 2100);
+    h.platform.press(9000, 6000, kMiddleButton); // elsewhere: the tile keeps the mouse
+    h.platform.move(4100, 3100, kLeftButton | kMiddleButton);
+    EXPECT_EQ(spotOf(h, kSlot), (Spot{3000, 2000, 3000, 2420}));
+    h.platform.release(4100, 3100);
+    EXPECT_EQ(spotOf(h, kSlot), (Spot{1830, 7675, 1830, 8095})) << "back in the row, closed up";
 }
 
 } // namespace

@@ -30,16 +30,20 @@ auto spotOf(const GameState &s)
     return std::make_tuple(s.lcard[kSlot].Left, s.lcard[kSlot].Top, s.rcard[kSlot].Left, s.rcard[kSlot].Top);
 }
 
-// A dealt hand with its rows closed up, so a refused tile returns exactly.
-struct Table : GameHarness {
-    Table() { game.arrangehands(); }
-};
+// After every placement, laid or refused, both rows are closed up: the k-th
+// tile left in a row stands at 1350 + 480 k (dealt at 1350 + 485 k), the
+// computer's at Top 30 (dealt at 60).
+void expectRowsClosedUp(const GameState &s, bool laid)
+{
+    EXPECT_EQ(std::make_tuple(s.lcard[23].Left, s.rcard[23].Left, s.lcard[15].Top, s.rcard[21].Left),
+              std::make_tuple(laid ? 1830.f : 2310.f, laid ? 1830.f : 2310.f, 30.f, 4710.f));
+}
 
 TEST(Placement, TheOpeningTileLaysInTheMiddleWhereverItIsDroppedAboveTheHandLine)
 {
     for (auto [left, top] : {std::pair{3000.f, 2000.f}, {9000.f, 6500.f}, {6500.f, 4200.f}, {500.f, 500.f}}) {
         SCOPED_TRACE(testing::Message() << left << "," << top);
-        Table h;
+        GameHarness h;
         const int psc = readInt(h.s().psc);
         dropAt(h, left, top); // [3|6]
         EXPECT_EQ(spotOf(h.s()), std::make_tuple(6025.f, 4000.f, 6450.f, 4000.f));
@@ -47,6 +51,7 @@ TEST(Placement, TheOpeningTileLaysInTheMiddleWhereverItIsDroppedAboveTheHandLine
         EXPECT_EQ(readInt(h.s().psc), psc - 9);
         EXPECT_EQ(h.s().lStatus.Caption, kComputerTurn);
         EXPECT_EQ(h.s().lblStatusBar.Caption, "You Choose Card  3 / 6");
+        expectRowsClosedUp(h.s(), true);
     }
 }
 
@@ -64,9 +69,6 @@ TEST(Placement, JudgesTheEndByTheDropAndLaysTheMatchingHalfAgainstTheChain)
          4045},
         {"overlap of both regions is the left end", "45", "4", "5", "0", "0", 3000, 4500, true, "2", "5", "5", 5320,
          4045, 4900, 4045},
-        {"gap between the regions", "45", "4", "5", "0", "0", 6500, 4200, false},
-        {"left of the board", "45", "4", "5", "0", "0", 1000, 3000, false},
-        {"at the hand line", "45", "4", "5", "0", "0", 3000, 7485, false},
         {"double on right cell 0", "44", "1", "4", "0", "0", 3000, 5000, true, "4", "1", "4", 7120, 4045, 7540, 4045},
         {"double on right corner cell 5", "44", "1", "4", "5", "0", 3000, 5000, true, "1", "1", "4", 11170, 4540,
          11170, 4960},
@@ -77,7 +79,7 @@ TEST(Placement, JudgesTheEndByTheDropAndLaysTheMatchingHalfAgainstTheChain)
     };
     for (const auto &d : cases) {
         SCOPED_TRACE(d.what);
-        Table h;
+        GameHarness h;
         GameState &s = h.s();
         h.putTile(kSlot, d.tile);
         s.first = {"1", d.rightCells, d.leftCells};
@@ -85,8 +87,9 @@ TEST(Placement, JudgesTheEndByTheDropAndLaysTheMatchingHalfAgainstTheChain)
         s.cd = d.cd;
         const GameState before = s;
         dropAt(h, d.left, d.top);
+        expectRowsClosedUp(s, d.laid);
         if (!d.laid) {
-            EXPECT_EQ(spotOf(s), spotOf(before));
+            EXPECT_EQ(spotOf(s), std::make_tuple(1830.f, 7675.f, 1830.f, 8095.f)); // back, first in its row
             EXPECT_EQ(std::tie(s.psc, s.pno, s.cu, s.cd, s.lStatus.Caption),
                       std::tie(before.psc, before.pno, before.cu, before.cd, before.lStatus.Caption));
             EXPECT_EQ(s.first, before.first);
@@ -103,6 +106,30 @@ TEST(Placement, JudgesTheEndByTheDropAndLaysTheMatchingHalfAgainstTheChain)
         EXPECT_EQ(readInt(s.psc), readInt(before.psc) - readInt(d.tile) / 10 - readInt(d.tile) % 10);
         EXPECT_EQ(s.pno, "6");
         EXPECT_EQ(s.lStatus.Caption, kComputerTurn);
+    }
+}
+
+TEST(Placement, EachDropRegionEndsAtItsEdges)
+{
+    // Upper region: the left end; lower region: the right end; '-': neither.
+    const struct {
+        float left, top;
+        char end;
+    } drops[] = {
+        {1080, 2000, '-'}, {1081, 2000, 'L'}, {5999, 4100, 'L'}, {6000, 4100, '-'}, {3000, 1000, '-'},
+        {3000, 1001, 'L'}, {3000, 4550, 'L'}, {3000, 4551, 'R'}, {6000, 3999, 'L'}, {6500, 4000, '-'},
+        {6500, 1000, '-'}, {6500, 1001, 'L'}, {6900, 4200, '-'}, {6901, 4200, 'R'}, {7000, 3999, 'L'},
+        {7000, 4000, 'R'}, {6500, 4450, '-'}, {6500, 4451, 'R'}, {6900, 5000, 'R'}, {3000, 7484, 'R'},
+        {3000, 7485, '-'}, {8000, 7484, 'R'}, {8000, 7485, '-'}, {1080, 5000, '-'}, {1081, 5000, 'R'},
+    };
+    for (const auto &d : drops) {
+        GameHarness h;
+        h.putTile(kSlot, "44"); // fits both ends
+        h.s().first = {"1", "0", "0"};
+        h.s().cu = h.s().cd = "4";
+        dropAt(h, d.left, d.top);
+        EXPECT_EQ(h.s().first[1] + h.s().first[2], d.end == 'R' ? "10" : d.end == 'L' ? "01" : "00")
+            << d.left << "," << d.top;
     }
 }
 

@@ -8,18 +8,22 @@
 namespace pipstone {
 namespace {
 
-TEST(TextNumber, ReadsLenientlyAndWritesPlainText)
+TEST(TextNumber, ReadsTheLeadingNumberAndWritesPlainText)
 {
-    const std::pair<const char *, int> reads[] = {{"", 0},      {"00", 0}, {"7", 7},    {"12abc", 12},
-                                                  {"abc", 0},   {" 7", 7}, {"007", 7}, {"101", 101}};
-    for (const auto &[text, value] : reads) {
-        EXPECT_EQ(readInt(text), value) << '"' << text << '"';
-        EXPECT_EQ(readNumber(text), value) << '"' << text << '"';
+    const struct {
+        const char *text;
+        double number;
+        int whole;
+    } reads[] = {{"", 0, 0},      {"00", 0, 0},      {"7", 7, 7},     {"12abc", 12, 12}, {"abc", 0, 0},
+                 {"x", 0, 0},     {" 7", 7, 7},      {"\t7", 7, 7},   {"007", 7, 7},     {"101", 101, 101},
+                 {"-5", -5, -5},  {"+5", 5, 5},      {"-", 0, 0},     {"2.5", 2.5, 3},   {"2.25x", 2.25, 2},
+                 {".5", 0.5, 1}};
+    for (const auto &r : reads) {
+        EXPECT_EQ(readNumber(r.text), r.number) << '"' << r.text << '"';
+        EXPECT_EQ(readInt(r.text), r.whole) << '"' << r.text << '"';
     }
-    for (int n : {0, 7, 12, 101})
-        EXPECT_EQ(toText(n), std::to_string(n));
-    EXPECT_EQ(twoDigits(3), "03");
-    EXPECT_EQ(twoDigits(28), "28");
+    EXPECT_EQ(toText(0) + " " + toText(7) + " " + toText(-3) + " " + toText(101) + " " + twoDigits(3) + " " + twoDigits(28),
+              "0 7 -3 101 03 28");
 }
 
 TEST(TextNumber, AddingRewritesThePlainNumber)
@@ -38,7 +42,7 @@ TEST(TextNumber, AddingRewritesThePlainNumber)
 
 TEST(TextNumber, ScoresShowAtLeastThreeDigits)
 {
-    const std::pair<int, const char *> cases[] = {{0, "000"}, {7, "007"}, {12, "012"}, {101, "101"}, {1000, "1000"}};
+    const std::pair<int, const char *> cases[] = {{0, "000"}, {7, "007"}, {12, "012"}, {101, "101"}, {1000, "1000"}, {-5, "-005"}};
     for (const auto &[n, text] : cases)
         EXPECT_EQ(formatScore(n), text);
 }

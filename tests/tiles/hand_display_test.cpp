@@ -1,5 +1,4 @@
 #include "support/game_harness.h"
-#include "tiles/pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +18,7 @@ void show(GameHarness &h, int slot, float left, float top, float secondLeft, flo
 
 TEST(HandDisplay, EachPlaceShowsItsPictures)
 {
-    const int back = kBackPicture;
+    const int back = 8; // picture table: 8 the back, pips + 1 a face, pips + 10 a face turned a quarter
     const struct {
         const char *what;
         int slot;
@@ -33,9 +32,9 @@ TEST(HandDisplay, EachPlaceShowsItsPictures)
         {"stock at the player's Top", 22, 540, 7675, 120, 7675, back, back, true, false},
         {"computer's row", 15, 1835, 60, 1835, 480, back, back, false, false},
         // Upright in the player's row even with a quarter turn left over.
-        {"player's row", 15, 1835, 7675, 1835, 8095, uprightFace(2), uprightFace(3), false, true},
-        {"board, lying", 22, 5000, 3000, 5400, 3000, turnedFace(3), turnedFace(6), false, false},
-        {"board, upright", 22, 5000, 3000, 5000, 3420, uprightFace(3), uprightFace(6), false, false},
+        {"player's row", 15, 1835, 7675, 1835, 8095, 3, 4, false, true},
+        {"board, lying", 22, 5000, 3000, 5400, 3000, 13, 16, false, false},
+        {"board, upright", 22, 5000, 3000, 5000, 3420, 4, 7, false, false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -45,9 +44,10 @@ TEST(HandDisplay, EachPlaceShowsItsPictures)
             h.s().faceset = 9;
             h.s().facemul = 1;
         }
+        const int repaints = h.platform.repaints;
         show(h, c.slot, c.left, c.top, c.secondLeft, c.secondTop);
-        EXPECT_EQ(h.s().lcard[c.slot].picture, c.first);
-        EXPECT_EQ(h.s().rcard[c.slot].picture, c.second);
+        EXPECT_EQ(h.platform.repaints - repaints, c.first == back ? 0 : 1) << "a face is painted at once";
+        EXPECT_EQ(std::make_pair(h.s().lcard[c.slot].picture, h.s().rcard[c.slot].picture), std::make_pair(c.first, c.second));
         EXPECT_EQ(h.s().lcard[c.slot].Left, c.left) << "the display moves nothing";
         EXPECT_EQ(h.s().rcard[c.slot].Top, c.secondTop);
         if (c.first == back || c.slot == 15) { // never enabled again
@@ -66,8 +66,8 @@ TEST(HandDisplay, TheFaceStepAloneRulesAtTheEdgeOfTheBoard)
         bool cornerShown;
         int firstPicture;
     } cases[] = {
-        {1000, 0, false, uprightFace(3)}, {1000, 1, false, turnedFace(3)}, {1000, 1, true, uprightFace(3)},
-        {1001, 0, false, turnedFace(3)},  {1001, 1, true, turnedFace(3)},
+        {1000, 0, false, 4}, {1000, 1, false, 13}, {1000, 1, true, 4},
+        {1001, 0, false, 13},  {1001, 1, true, 13},
     };
     for (const auto &c : cases) {
         GameHarness h;
@@ -93,8 +93,8 @@ TEST(HandDisplay, TheMovingTileShowsFacesOnlyOnThePlayersTurnOrOnceRevealed)
         h.s().creveal = c.creveal;
         h.s().Cover.CoverU = h.s().Cover.CoverD = 0;
         show(h, 22, h.s().lcard[22].Left, h.s().lcard[22].Top, h.s().rcard[22].Left, h.s().rcard[22].Top);
-        EXPECT_EQ(h.s().Cover.CoverU, c.faces ? uprightFace(3) : kBackPicture) << c.status << " " << c.creveal;
-        EXPECT_EQ(h.s().Cover.CoverD, c.faces ? uprightFace(6) : kBackPicture) << c.status << " " << c.creveal;
+        EXPECT_EQ(h.s().Cover.CoverU, c.faces ? 4 : 8) << c.status << " " << c.creveal;
+        EXPECT_EQ(h.s().Cover.CoverD, c.faces ? 7 : 8) << c.status << " " << c.creveal;
     }
 }
 

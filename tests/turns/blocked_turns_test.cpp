@@ -33,11 +33,6 @@ void computerBlocked(GameHarness &h)
     h.s().cu = "6";      // which the player can answer
 }
 
-void bothBlockedOnPlayersTurn(GameHarness &h)
-{
-    bothBlocked(h);
-}
-
 TEST(BlockedTurns, ShowsTheTotalsWithThreeDigits)
 {
     GameHarness h;
@@ -68,8 +63,7 @@ TEST(BlockedTurns, ASideWithoutAMoveOnAnEmptyStockPassesWithAMessage)
         ASSERT_EQ(h.platform.boxes.size(), 1u);
         EXPECT_EQ(h.platform.boxes[0].text, p.text);
         EXPECT_EQ(h.platform.boxes[0].title, kPassTitle);
-        EXPECT_EQ(h.s().lStatus.Caption, p.statusAfter);
-        EXPECT_EQ(h.s().lStatus.Top, 1100);
+        EXPECT_EQ(std::make_pair(h.s().lStatus.Caption, h.s().lStatus.Top), std::make_pair(p.statusAfter, 1100.f));
         EXPECT_EQ(h.s().first[1] + h.s().first[2], "00"); // passed, not played
     }
 }
@@ -87,7 +81,7 @@ TEST(BlockedTurns, ABlockedHandEndsWithoutAPass)
 
 TEST(BlockedTurns, NeverTwoMessageBoxesAtOnce)
 {
-    for (void (*setUp)(GameHarness &) : {playerBlocked, computerBlocked, bothBlockedOnPlayersTurn}) {
+    for (void (*setUp)(GameHarness &) : {playerBlocked, computerBlocked, +[](GameHarness &h) { bothBlocked(h); }}) {
         GameHarness h;
         h.platform.boxDelay = [](const auto &) { return 2000; };
         setUp(h);

@@ -1,5 +1,4 @@
 #include "support/game_harness.h"
-#include "support/random_player.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +8,6 @@
 namespace pipstone::test {
 namespace {
 
-using Work = OneThingAtATime::Work;
 using List = std::vector<std::string>;
 
 TEST(MoveCount, CountsPlayableHalvesNotTiles)
@@ -114,19 +112,6 @@ TEST(MoveCount, ArrangingClosesTheGapsOfBothRows)
     EXPECT_EQ(s.lcard[17].Top, 3000);
     EXPECT_EQ(s.lcard[0].Left + s.lcard[0].Top, 0) << "the template is never laid out";
     EXPECT_EQ(s.List1, (List{"15", "16", "18", "19", "20", "21"}));
-}
-
-TEST(MoveCount, ACountNeverRunsInsideACountOfTheSameSide)
-{
-    // Both timers fall due together every 100 ms, so ticks arrive inside counts, flights and draws.
-    for (std::uint64_t seed : {3u, 11u, 29u}) {
-        RandomPlayer player(seed);
-        player.playMatch(20'000);
-        const OneThingAtATime &activity = player.harness.game.activity();
-        EXPECT_EQ(activity.deepest(Work::PlayerCount), 1) << "seed " << seed;
-        EXPECT_EQ(activity.deepest(Work::ComputerCount), 1) << "seed " << seed;
-        EXPECT_GT(player.harness.platform.tickCount(), 5000) << "seed " << seed;
-    }
 }
 
 } // namespace

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <tuple>
+#include <vector>
 
 namespace pipstone::test {
 namespace {
@@ -19,21 +22,7 @@ struct NoMove : GameHarness {
     bool inPlayersRow(int slot) { return s().lcard[slot].Top == 7675 && s().rcard[slot].Top == 8095; }
 };
 
-TEST(Stock, TheFirstDrawTakesSlotOneAndTheFourteenthSlotFourteen)
-{
-    NoMove h;
-    h.click(ButtonId::GetCard);
-    EXPECT_EQ(h.s().pull, "1");
-    EXPECT_TRUE(h.inPlayersRow(1));
-
-    NoMove last;
-    last.s().pull = "13";
-    last.click(ButtonId::GetCard);
-    EXPECT_EQ(last.s().pull, "14");
-    EXPECT_TRUE(last.inPlayersRow(14));
-}
-
-TEST(Stock, ADrawEndsInTheRowOfTheSideToMove)
+TEST(Stock, ADrawFliesToTheEndOfTheRowOfTheSideToMove)
 {
     for (const bool player : {true, false}) {
         SCOPED_TRACE(player ? "player" : "computer");
@@ -41,30 +30,40 @@ TEST(Stock, ADrawEndsInTheRowOfTheSideToMove)
         GameState &s = h.s();
         s.lStatus.Caption = player ? kYourTurn : kComputerTurn;
         s.Timer1.Enabled = false; // called directly: no move meanwhile
-        h.putTile(1, "25");
+        const int slot = player ? 7 : 2; // the seventh or the second draw of the hand
+        s.pull = toText(slot - 1);
+        h.putTile(slot, "25");
         const int handBefore = player ? 5 : 7;
         if (player) { // two of the player's tiles are on the board already
-            for (int slot : {27, 28})
-                s.lcard[slot].Top = s.rcard[slot].Top = 4000;
+            for (int onBoard : {27, 28})
+                s.lcard[onBoard].Top = s.rcard[onBoard].Top = 4000;
             s.pno = "5";
         }
         const int sc = readInt(player ? s.psc : s.csc);
+        std::vector<float> lefts, tops; // where the flying tile stood, millisecond by millisecond
+        s.Cover.CoverU = s.Cover.CoverD = 0;
+        std::set<int> pictures; // it flies face down, the tile itself hidden meanwhile
+        for (std::int64_t t = 0; t < 2000; ++t)
+            h.platform.lookAt(t, [&] {
+                if (s.Cover.Visible && (lefts.empty() || lefts.back() != s.Cover.Left || tops.back() != s.Cover.Top))
+                    lefts.push_back(s.Cover.Left), tops.push_back(s.Cover.Top),
+                        pictures.insert({s.Cover.CoverU, s.Cover.CoverD, s.lcard[slot].Visible || s.rcard[slot].Visible ? 0 : 8});
+            });
         h.game.PushButton3_Click();
+        // From above the stock slot across to the row's end, then to the row, 40 at a step.
+        ASSERT_FALSE(lefts.empty());
+        EXPECT_EQ(std::make_tuple(lefts.front(), tops.front(), lefts.back(), tops.back()),
+                  std::make_tuple(340.f, player ? 3275.f : 1100.f, player ? 4220.f : 5180.f, player ? 7675.f : 60.f));
+        EXPECT_EQ(pictures, std::set<int>{8});
         const float left = 1350 + 480.0f * static_cast<float>(handBefore + 1), top = player ? 7675 : 30;
-        EXPECT_EQ(s.lcard[1].Left, left);
-        EXPECT_EQ(s.rcard[1].Left, left);
-        EXPECT_EQ(s.lcard[1].Top, top);
-        EXPECT_EQ(s.rcard[1].Top, top + 420);
-        EXPECT_TRUE(s.lcard[1].Visible && s.rcard[1].Visible);
-        EXPECT_FALSE(s.Cover.Visible);
-        EXPECT_EQ(s.pull, "1");
-        EXPECT_EQ(player ? s.pno : s.cno, toText(handBefore + 1));
+        EXPECT_EQ(std::make_tuple(s.lcard[slot].Left, s.rcard[slot].Left, s.lcard[slot].Top, s.rcard[slot].Top),
+                  std::make_tuple(left, left, top, top + 420));
+        EXPECT_TRUE(s.lcard[slot].Visible && s.rcard[slot].Visible && !s.Cover.Visible);
+        EXPECT_EQ(s.pull + " " + (player ? s.pno : s.cno), toText(slot) + " " + toText(handBefore + 1));
         EXPECT_EQ(readInt(player ? s.psc : s.csc), sc + 7);
-        EXPECT_EQ(player ? s.pextra : s.cextra, 1);
-        EXPECT_EQ(player ? s.phand[8] : s.chand[8], 1);
-        EXPECT_EQ(player ? s.pmax : s.max, "1");
-        EXPECT_EQ(player ? s.cno : s.pno, "7"); // the other side keeps its hand
-        EXPECT_TRUE(player || std::count(s.List1.begin(), s.List1.end(), "01") == 1);
+        EXPECT_EQ(std::make_pair(player ? s.pextra : s.cextra, player ? s.phand[8] : s.chand[8]), std::make_pair(1, slot));
+        EXPECT_EQ((player ? s.pmax : s.max) + (player ? s.cno : s.pno), "17"); // the other side keeps its hand
+        EXPECT_TRUE(player || std::count(s.List1.begin(), s.List1.end(), "02") == 1);
         EXPECT_EQ(player ? s.AvPmove : s.AvCmove, player ? "1" : "4"); // [2|5] fits the open end 2
     }
 }
@@ -83,16 +82,18 @@ TEST(Stock, EachPressDrawsOneTileUntilOneFits)
     EXPECT_FALSE(h.s().PushButton3.Enabled);
     h.click(ButtonId::GetCard);
     EXPECT_EQ(h.s().pull, "3");
+    h.platform.press(h.centreX(3), h.centreY(3));
+    EXPECT_EQ(h.game.heldSlot(), 0) << "the new tile takes the mouse only once the periodic check enables it";
+    h.platform.release(h.centreX(3), h.centreY(3));
+    h.advance(100);
+    h.platform.press(h.centreX(3), h.centreY(3)); // where the flying box was hidden
+    EXPECT_EQ(h.game.heldSlot(), 3);
 }
 
 TEST(Stock, APressDuringARunningDrawDoesNothing)
 {
     NoMove h;
-    HeadlessPlatform::Input press;
-    press.kind = HeadlessPlatform::Input::Kind::Click;
-    press.target = ButtonId::GetCard;
-    press.at = 300; // in the middle of the flight
-    h.platform.post(press);
+    h.platform.post({HeadlessPlatform::Input::Kind::Click, 0, 0, 0, 0, ButtonId::GetCard, 300, {}}); // mid-flight
     h.click(ButtonId::GetCard);
     h.advance(3000);
     EXPECT_EQ(h.s().pull + h.s().pno, "18");
@@ -132,6 +133,7 @@ TEST(Stock, APressWhenThePlayerMayNotDrawDoesNothing)
         {"computer's turn", [](GameState &s) { s.lStatus.Caption = kComputerTurn; }},
         {"player played out", [](GameState &s) { s.pno = "0"; }},
         {"computer played out", [](GameState &s) { s.cno = "0"; }},
+        {"hand ended", [](GameState &s) { s.endflag = 1; }},
         {"stock empty", [](GameState &s) { s.pull = "14"; }},
     };
     for (const auto &c : cases) {

@@ -7,51 +7,6 @@
 namespace pipstone::test {
 namespace {
 
-using Work = OneThingAtATime::Work;
-using Input = HeadlessPlatform::Input;
-
-void hoverAt(GameHarness &h, ButtonId button, std::int64_t at)
-{
-    Input hover;
-    hover.kind = Input::Kind::Hover;
-    hover.target = button;
-    hover.at = at;
-    h.platform.post(hover);
-}
-
-TEST(TurnStatus, GetturnHandsTheTurnOverAndMovesTheLabel)
-{
-    const struct {
-        const char *before;
-        const std::string &after;
-        float top;
-    } cases[] = {{"Status: Your Turn", kComputerTurn, 1100}, {"Status: Computer1", kYourTurn, 7100},
-                 {"Status", kYourTurn, 7100},                {"", kYourTurn, 7100},
-                 {"status: your turn", kYourTurn, 7100}};
-    for (const auto &c : cases) {
-        GameHarness h;
-        h.s().lStatus.Caption = c.before;
-        h.game.getturn();
-        EXPECT_EQ(h.s().lStatus.Caption, c.after) << '"' << c.before << '"';
-        EXPECT_EQ(h.s().lStatus.Top, c.top) << '"' << c.before << '"';
-        EXPECT_EQ(h.s().lStatus.Left, 4440);
-    }
-}
-
-TEST(TurnStatus, APassLeavesTheLabelOnTheComputersSide)
-{
-    GameHarness h;
-    h.s().lStatus.Caption = kComputerTurn;
-    h.game.getturn();
-    h.game.changetoplayer();
-    EXPECT_EQ(h.s().lStatus.Caption, kYourTurn);
-    EXPECT_EQ(h.s().lStatus.Top, 1100);
-    h.game.getturn();
-    h.game.changetocomputer();
-    EXPECT_EQ(h.s().lStatus.Caption, kComputerTurn);
-    EXPECT_EQ(h.s().lStatus.Top, 1100);
-}
-
 TEST(TurnStatus, GetCardFollowsThePlayersMovesOnEachTick)
 {
     GameHarness h; // no blank half in the player's hand before the opening
@@ -94,17 +49,32 @@ TEST(TurnStatus, AnyOtherCaptionOnlyRecounts)
     }
 }
 
-TEST(TurnStatus, ATickNeverRunsInsideATick)
+TEST(TurnStatus, NobodyMovesOnceTheHandIsOver)
 {
-    GameHarness h;
-    h.dragTo(22, 6000, 4000); // the player opens with [3|6]
-    ASSERT_EQ(h.s().lStatus.Caption, kComputerTurn);
-    // Timer1 keeps falling due with the caption on the computer's turn during its flight.
-    ASSERT_TRUE(h.untilPlayersTurn());
-    h.advance(1000);
-    EXPECT_EQ(h.s().cno + h.s().pno, "66") << "the computer moved exactly once";
-    for (Work w : {Work::Timer1Tick, Work::Timer2Tick, Work::Placement})
-        EXPECT_EQ(h.game.activity().deepest(w), 1) << static_cast<int>(w);
+    const std::pair<const char *, void (*)(GameState &)> overs[] = {
+        {"the player played out", [](GameState &s) { s.pno = "0"; }},
+        {"the computer played out", [](GameState &s) { s.cno = "0"; }},
+        {"the hand was ended", [](GameState &s) { s.endflag = 1; }},
+    };
+    for (const auto &[over, setUp] : overs) {
+        for (const bool computer : {true, false}) {
+            SCOPED_TRACE(std::string(over) + (computer ? ", computer's turn" : ", player's drop"));
+            GameHarness h;
+            GameState &s = h.s();
+            s.first[0] = "1";
+            s.cu = s.cd = "3"; // both sides hold a fitting tile: [2|3] and [3|6]
+            s.lStatus.Caption = computer ? kComputerTurn : kYourTurn;
+            s.Timer2.Enabled = false; // the periodic check would deal the next hand
+            setUp(s);
+            if (computer)
+                h.advance(1000);
+            else
+                h.dragTo(22, 3000, 5000);
+            EXPECT_EQ(s.first[1] + s.first[2] + s.cu + s.cd, "0033");
+            EXPECT_EQ(s.lcard[computer ? 15 : 22].Top, computer ? 60 : 7675);
+            EXPECT_TRUE(h.platform.boxes.empty());
+        }
+    }
 }
 
 TEST(TurnStatus, DelayLastsItsRoundedMillisecondsOnTheClock)
@@ -117,25 +87,6 @@ TEST(TurnStatus, DelayLastsItsRoundedMillisecondsOnTheClock)
         h.game.Delay(ms);
         EXPECT_EQ(h.platform.tickCount() - start, lasts) << ms;
     }
-}
-
-TEST(TurnStatus, DelayZeroPumpsOnceAndTheWindowStaysAliveDuringADelay)
-{
-    GameHarness h;
-    hoverAt(h, ButtonId::GetCard, h.platform.tickCount());
-    h.game.Delay(0);
-    EXPECT_TRUE(h.s().customPointer);
-    EXPECT_EQ(h.platform.tickCount(), 0);
-
-    GameHarness w;
-    w.s().compscore.Caption = "x";
-    w.s().PushButton3.Enabled = false;
-    hoverAt(w, ButtonId::NewGame, 500);
-    w.game.Delay(1000);
-    EXPECT_EQ(w.platform.tickCount(), 1000);
-    EXPECT_TRUE(w.s().customPointer) << "input is handled during the wait";
-    EXPECT_EQ(w.s().compscore.Caption, "000") << "the periodic check ticked";
-    EXPECT_TRUE(w.s().PushButton3.Enabled) << "the turn timer ticked";
 }
 
 } // namespace
