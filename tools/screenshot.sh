@@ -8,10 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 source "$root/tools/desktop_session.sh"
 
-for tool in Xvfb xdotool import; do
-  command -v "$tool" >/dev/null || DEBIAN_FRONTEND=noninteractive ${SUDO:-$([ "$(id -u)" -eq 0 ] || echo sudo)} \
-    apt-get install -y -qq xvfb xdotool imagemagick
-done
+"$root/tools/install-deps.sh" # Xvfb, xdotool and ImageMagick among them
 
 work=$(mktemp -d)
 game=""
@@ -27,7 +24,7 @@ start_virtual_display "$work"
 mkdir "$work/bin"
 printf '#!/bin/sh\n' >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
-PATH="$work/bin:$PATH" "$build/pipstone" &
+PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb "$build/pipstone" &
 game=$!
 window=$(wait_for_game_window)
 sleep 1
