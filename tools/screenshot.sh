@@ -13,7 +13,10 @@ source "$root/tools/desktop_session.sh"
 work=$(mktemp -d)
 game=""
 finish() {
-  [ -z "$game" ] || kill "$game" 2>/dev/null || true
+  if [ -n "$game" ]; then
+    kill "$game" 2>/dev/null || true
+    wait "$game" 2>/dev/null || true
+  fi
   stop_virtual_display
   rm -rf "$work"
 }
