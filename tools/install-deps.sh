@@ -10,7 +10,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   # packaging and its tests: validators, the Debian package tools, and the
   # installed game started on a virtual X server
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev file
   xvfb xdotool imagemagick strace x11-utils
 )
 
