@@ -4,7 +4,7 @@ ASAN     ?= build-asan
 JOBS     ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIPSTONE_WERROR=ON
 
-.PHONY: deps build run test test-asan soak bench mutants
+.PHONY: deps build run test test-asan soak bench mutants install deb
 
 deps:
 	@./tools/install-deps.sh
@@ -18,6 +18,18 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The game, its menu entry, icon, metainfo and help page under PREFIX; the
+# program finds its files wherever the prefix lies.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, build/pipstone_<version>_<architecture>.deb; install it
+# with `sudo apt-get install ./build/pipstone_*.deb`.
+deb: build
+	cd $(BUILD) && cpack
+	@ls $(BUILD)/pipstone_*.deb
 
 # The same tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps

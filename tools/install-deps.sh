@@ -5,10 +5,14 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6opengl6-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core fonts-wine
   qt6-base-private-dev
+  # packaging and its tests: validators, the Debian package tools, and the
+  # installed game started on a virtual X server
+  desktop-file-utils appstream dpkg-dev file
+  xvfb xdotool imagemagick strace x11-utils
 )
 
 missing=()

@@ -200,9 +200,14 @@ void QtPlatform::centerWindow()
     form_->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 
+// The build copies the help page into doc/ beside the program; the installed
+// program's doc/ is a link to the page in the system's documentation. The
+// browser gets the page's real place, so the page finds its picture.
 void QtPlatform::openHelpPage()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(pathOf("help/index.html")));
+    const QString page = QFileInfo(pathOf("doc/help.html")).canonicalFilePath();
+    if (!page.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 
 void QtPlatform::stateChanged()

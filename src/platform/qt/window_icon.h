@@ -5,8 +5,8 @@
 
 namespace pipstone {
 
-// The window's icon: an upright tile, six over five, painted at the sizes
-// window managers ask for.
+// The window's icon: the installed icon, an upright domino, six over five,
+// with drawings of its own at 16 and 24 pixels.
 QIcon dominoIcon();
 
 } // namespace pipstone

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Starts the game as a player would, on a virtual X server, and checks that
+# its window shows the dealt game, that it read its pointer file from its own
+# folder and that its window icon carries the small drawings.
+# Usage: program_starts.sh PROGRAM FILES_FOLDER SOURCE_FOLDER
+set -euo pipefail
+program=$1
+folder=$2
+source "$3/tools/desktop_session.sh"
+
+work=$(mktemp -d)
+tracer=""
+finish() {
+  # Ending the game ends strace, which watches it.
+  if [ -n "$tracer" ]; then
+    kill "$(ps -o pid= --ppid "$tracer")" 2>/dev/null || true
+    wait "$tracer" 2>/dev/null || true
+  fi
+  stop_virtual_display
+  rm -rf "$work"
+}
+trap finish EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+start_virtual_display "$work"
+# A browser of its own: it notes the pages the game asks for.
+mkdir "$work/bin"
+printf '#!/bin/sh\necho "$@" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+mkdir -m 700 "$work/runtime"
+# The tests run on the offscreen platform; the game here shows a real window.
+PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb strace -f -qq -e trace=openat -o "$work/files" "$program" &
+tracer=$!
+
+window=$(wait_for_game_window) || fail "no window showed"
+save_window_picture "$window" "$work/first-frame.png" || fail "the first frame is blank"
+
+grep -Eq "openat\(AT_FDCWD, \"$folder/HAND-M.CUR\", [^)]*\) = [0-9]+$" "$work/files" ||
+  fail "the pointer file was not read from $folder"
+[ -f "$folder/pic/Move.wav" ] || fail "no move sound in $folder"
+
+# Qt hands the window manager every size of the icon: width and height, then
+# the pixels.
+icon_sizes=$(xprop -id "$window" -notype 32c _NET_WM_ICON | tr -d ' ' | cut -d= -f2 | tr ',' '\n' |
+  awk 'BEGIN { at = 1 } NR == at { w = $1 } NR == at + 1 { print w "x" $1; at = NR + 1 + w * $1 }' | xargs)
+[ "$icon_sizes" = "16x16 24x24 32x32 48x48 64x64 128x128 256x256" ] || fail "window icon sizes: $icon_sizes"
+
+kill -0 "$tracer" || fail "the game ended by itself"
+echo "started: $program, files in $folder"
