@@ -23,6 +23,9 @@ GameButtons::GameButtons(QWidget *window)
         auto *button = new QPushButton(window);
         // Mouse moves without a button held reach the filter only with tracking on.
         button->setMouseTracking(true);
+        // The keyboard belongs to the board: a button with focus would take
+        // the arrows and deal a new hand on a stray Space.
+        button->setFocusPolicy(Qt::NoFocus);
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, id] {
             if (events_)
