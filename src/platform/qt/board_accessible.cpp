@@ -236,12 +236,27 @@ QAccessible::State BoardPart::state() const
     return state;
 }
 
+BoardEventListener listener = nullptr;
+
+void send(QAccessibleInterface *iface, QAccessible::Event type)
+{
+    QAccessibleEvent event(iface, type);
+    QAccessible::updateAccessibility(&event);
+    if (listener)
+        listener(&event);
+}
+
 BoardAccessible *boardOf(GameCanvas &canvas)
 {
     return static_cast<BoardAccessible *>(QAccessible::queryAccessibleInterface(&canvas));
 }
 
 } // namespace
+
+void listenToBoardEvents(BoardEventListener l)
+{
+    listener = l;
+}
 
 QAccessibleInterface *boardAccessibleFactory(const QString &className, QObject *object)
 {
@@ -253,18 +268,14 @@ QAccessibleInterface *boardAccessibleFactory(const QString &className, QObject *
 void announceOnStatusLine(GameCanvas &canvas)
 {
     QAccessibleInterface *statusLine = boardOf(canvas)->child(static_cast<int>(Item::StatusLine));
-    QAccessibleEvent named(statusLine, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
-    QAccessibleEvent alert(statusLine, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    send(statusLine, QAccessible::NameChanged);
+    send(statusLine, QAccessible::Alert);
 }
 
 void announceChosenTile(GameCanvas &canvas)
 {
-    if (QAccessibleInterface *tile = boardOf(canvas)->focusChild()) {
-        QAccessibleEvent focus(tile, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    if (QAccessibleInterface *tile = boardOf(canvas)->focusChild())
+        send(tile, QAccessible::Focus);
 }
 
 } // namespace pipstone

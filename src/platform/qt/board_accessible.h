@@ -4,6 +4,7 @@
 #include <QString>
 
 class QObject;
+class QAccessibleEvent;
 class QAccessibleInterface;
 
 namespace pipstone {
@@ -24,5 +25,11 @@ void announceOnStatusLine(GameCanvas &canvas);
 
 // Tells screen readers that the chosen tile of the player's row changed.
 void announceChosenTile(GameCanvas &canvas);
+
+// Qt drops accessibility events while no screen reader listens (and on the
+// offscreen screen, always); a listener set here hears every event the board
+// sends all the same.
+using BoardEventListener = void (*)(QAccessibleEvent *);
+void listenToBoardEvents(BoardEventListener listener);
 
 } // namespace pipstone
