@@ -32,7 +32,9 @@ void GameWindow::onKey(Key key)
         onClose(); // as the close box
         return;
     case Key::G:
-        onButtonClick(ButtonId::GetCard);
+        // As a click: a disabled button takes none, even one kept for later.
+        if (s_.PushButton3.Enabled)
+            onButtonClick(ButtonId::GetCard);
         return;
     case Key::C:
         onButtonClick(ButtonId::CheatComp);

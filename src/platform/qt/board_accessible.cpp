@@ -95,9 +95,8 @@ public:
 
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        const auto found = std::find(parts_.begin(), parts_.end(), child);
-        return found == parts_.end() || found - parts_.begin() >= childCount() ? -1
-                                                                               : static_cast<int>(found - parts_.begin());
+        const int index = static_cast<int>(std::find(parts_.begin(), parts_.end(), child) - parts_.begin());
+        return index < childCount() ? index : -1;
     }
 
     QAccessibleInterface *childAt(int x, int y) const override

@@ -57,8 +57,10 @@ std::optional<Key> gameKey(const QKeyEvent &event)
     const int key = event.key();
     if (event.isAutoRepeat() && key != Qt::Key_Left && key != Qt::Key_Right)
         return std::nullopt;
-    if (chord == Qt::ControlModifier)
-        return key == Qt::Key_N ? std::optional(Key::CtrlN) : key == Qt::Key_Q ? std::optional(Key::CtrlQ) : std::nullopt;
+    if (chord == Qt::ControlModifier && key == Qt::Key_N)
+        return Key::CtrlN;
+    if (chord == Qt::ControlModifier && key == Qt::Key_Q)
+        return Key::CtrlQ;
     if (chord != Qt::NoModifier)
         return std::nullopt;
     switch (key) {

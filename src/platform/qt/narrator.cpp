@@ -30,7 +30,8 @@ std::string Narrator::observe(const GameState &s)
 
     if (looked_) {
         // A deal empties the stock's count and fills both hands again.
-        const bool newHand = drawn < drawn_ || (drawn == drawn_ && (computerTiles > computerTiles_ || playerTiles > playerTiles_));
+        const bool handsRefilled = computerTiles > computerTiles_ || playerTiles > playerTiles_;
+        const bool newHand = drawn < drawn_ || (drawn == drawn_ && handsRefilled);
         if (s.compscore.Caption != computerTotal_ || s.playerscore.Caption != playerTotal_)
             tell("Hand over. Computer " + s.compscore.Caption + ", player " + s.playerscore.Caption + ".");
         if (newHand) {
@@ -42,7 +43,11 @@ std::string Narrator::observe(const GameState &s)
                 tell("You take " + tileName(s, drawn) + " from the stock.");
             if (computerTiles < computerTiles_)
                 tell("Computer plays " + tileName(s, readInt(s.Text1)) + ".");
+            if (playerTiles < playerTiles_)
+                tell("You play " + tileName(s, readInt(s.Text1)) + ".");
         }
+        if (s.aids.refusals != refusals_)
+            tell(tileName(s, s.aids.refusedSlot) + " does not go there.");
         if (s.lStatus.Caption != status_ && (s.lStatus.Caption == kYourTurn || s.lStatus.Caption == kComputerTurn))
             tell((s.lStatus.Caption == kYourTurn ? "Your turn, " : "Computer's turn, ") + openEnds(s) + ".");
     }
@@ -53,6 +58,7 @@ std::string Narrator::observe(const GameState &s)
     computerTiles_ = computerTiles;
     playerTiles_ = playerTiles;
     drawn_ = drawn;
+    refusals_ = s.aids.refusals;
     if (!line.empty())
         latest_ = line;
     return line;

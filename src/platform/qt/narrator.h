@@ -9,8 +9,8 @@
 namespace pipstone {
 
 // Tells a player who cannot see the board what just happened: the computer
-// played or drew, the player drew, the turn changed, a hand was scored, a new
-// hand was dealt. It compares what the state shows with what it saw last and
+// played or drew, the player played, drew or had a tile refused, the turn
+// changed, a hand was scored, a new hand was dealt. It compares what the state shows with what it saw last and
 // only reads the state.
 class Narrator {
 public:
@@ -23,7 +23,7 @@ public:
 private:
     bool looked_ = false;
     std::string status_, computerTotal_, playerTotal_;
-    int computerTiles_ = 0, playerTiles_ = 0, drawn_ = 0;
+    int computerTiles_ = 0, playerTiles_ = 0, drawn_ = 0, refusals_ = 0;
     std::string latest_;
 };
 

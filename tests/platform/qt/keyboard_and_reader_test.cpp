@@ -112,7 +112,8 @@ void listen(QAccessibleEvent *event)
 
 bool heardName(QAccessible::Event type, const QString &part)
 {
-    return std::any_of(heard.begin(), heard.end(), [&](const auto &e) { return e.first == type && e.second.contains(part); });
+    return std::any_of(heard.begin(), heard.end(),
+                       [&](const auto &e) { return e.first == type && e.second.contains(part); });
 }
 
 TEST_F(KeysOnly, AScreenReaderFindsTheBoardAndHearsTheMoves)
