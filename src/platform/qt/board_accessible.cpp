@@ -20,9 +20,15 @@ namespace pipstone {
 
 namespace {
 
-// The children before the tiles of the player's row, in this order.
-enum class Item { StatusLine, Turn, OpenEnds, Stock, ComputerTiles, ComputerScore, PlayerScore, Count };
-constexpr int kItemsBeforeTiles = static_cast<int>(Item::Count);
+// The children before the tiles of the player's row, in this order; every
+// child from Tile on is a tile.
+enum class Item { StatusLine, Turn, OpenEnds, Stock, ComputerTiles, ComputerScore, PlayerScore, Tile };
+constexpr int kItemsBeforeTiles = static_cast<int>(Item::Tile);
+
+Item itemAt(int index)
+{
+    return static_cast<Item>(std::min(index, kItemsBeforeTiles));
+}
 
 class BoardAccessible;
 
@@ -157,7 +163,7 @@ QString BoardPart::text(QAccessible::Text t) const
     if (!s || (t != QAccessible::Name && t != QAccessible::Description))
         return {};
     std::string name, description;
-    switch (static_cast<Item>(std::min(index_, kItemsBeforeTiles))) {
+    switch (itemAt(index_)) {
     case Item::StatusLine:
         name = board_.canvas().narrator().latest();
         if (name.empty())
@@ -182,12 +188,11 @@ QString BoardPart::text(QAccessible::Text t) const
     case Item::PlayerScore:
         name = "player score " + s->playerscore.Caption;
         break;
-    case Item::Count: {
+    case Item::Tile:
         name = tileName(*s, tileSlot());
         description = "tile " + std::to_string(index_ - kItemsBeforeTiles + 1) + " of "
                       + std::to_string(board_.childCount() - kItemsBeforeTiles);
         break;
-    }
     }
     return QString::fromStdString(t == QAccessible::Name ? name : description);
 }
@@ -198,7 +203,7 @@ QRect BoardPart::rect() const
     if (!s)
         return {};
     const auto ofLabel = [this](const Label &l) { return board_.screenRect(l.Left, l.Top, l.Width, l.Height); };
-    switch (static_cast<Item>(std::min(index_, kItemsBeforeTiles))) {
+    switch (itemAt(index_)) {
     case Item::StatusLine: return ofLabel(s->lblStatusBar);
     case Item::Turn: return ofLabel(s->lStatus);
     case Item::OpenEnds: return board_.screenRect(s->Shape1.Left, s->Shape1.Top, s->Shape1.Width, s->Shape1.Height);
@@ -206,7 +211,7 @@ QRect BoardPart::rect() const
     case Item::ComputerTiles: return board_.screenRect(kStockColumnRight, 0, 10000, kComputerRowBottom);
     case Item::ComputerScore: return ofLabel(s->compscore);
     case Item::PlayerScore: return ofLabel(s->playerscore);
-    case Item::Count: break;
+    case Item::Tile: break;
     }
     const int slot = tileSlot();
     if (slot == 0)
