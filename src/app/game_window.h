@@ -10,6 +10,7 @@
 // std
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // The game window: every rule of the game is a method of this one class, as
@@ -40,6 +41,7 @@ public:
     void onMouseDown(float x, float y, int button, int shift) override;
     void onMouseMove(float x, float y, int buttons, int shift) override;
     void onMouseUp(float x, float y, int button, int shift) override;
+    void onKey(Key key) override;
     void onClose() override;
 
     // Start-up (app/startup.cpp).
@@ -67,6 +69,10 @@ public:
     void lcard_MouseDown(int index, int button, int shift, float x, float y);
     void lcard_MouseMove(int index, int button, int shift, float x, float y);
     void lcard_MouseUp(int index, int button, int shift, float x, float y);
+    // Where the tile of `slot` would go if let go with its first half's
+    // top-left corner at (left, top); none when it would come back. Changes
+    // nothing (board/drop_target.cpp).
+    std::optional<DropTarget> dropTargetAt(int slot, float left, float top) const;
 
     // Turns (turns/).
     void variableppmove();
@@ -107,6 +113,10 @@ private:
     void cancelHold();
     void placePlayerDrop(int slot);
     void getCardPressed();
+
+    // The keyboard (app/keyboard.cpp).
+    void keyOnRow(Key key);
+    void playByKey(int slot, Arm arm);
 
     // Lets the toolkit's pending events run once; afterwards the step checks
     // that it is still wanted (see one_thing_at_a_time.h).

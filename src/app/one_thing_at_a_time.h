@@ -25,7 +25,11 @@ namespace pipstone {
 //  3. A press on a tile waits for a tick to end and is lost during a step.
 //     A release waits for a tick to end; during a step the tile held from
 //     before goes back to where it was taken. Get Card does nothing during a
-//     step and waits for a tick to end.
+//     step and waits for a tick to end. A key that plays a tile (Up, Down) is
+//     a press and a release together: it does nothing during a step and waits
+//     for a tick to end; the keys that only choose a tile act at once. G is a
+//     press of Get Card, Ctrl+N of New Game, and Ctrl+Q closes the window
+//     (rule 4).
 //  4. New Game and closing the window end whatever is paused. New Game is
 //     queued; every pump point and message box then unwinds its frame by
 //     throwing StepAborted before it touches a tile; the new hand is dealt

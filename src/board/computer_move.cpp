@@ -17,10 +17,6 @@ namespace pipstone {
 
 namespace {
 
-constexpr float kParkLeft = 3000;
-constexpr float kParkLeftEnd = 2000;
-constexpr float kParkRightEnd = 5000;
-
 bool inComputerRow(const GameState &s, int slot)
 {
     return slot > 0 && isInComputerRow(s.lcard[slot].Top);
@@ -88,8 +84,8 @@ bool GameWindow::computerTurn()
             s_.Label9 = toText(std::lround(cell.Top));
             s_.creveal = 1;
         };
-        chooseEnd(s_.cu, kParkLeftEnd, s_.Shl[readInt(s_.first[2])]);
-        chooseEnd(s_.cd, kParkRightEnd, s_.Shr[readInt(s_.first[1])]);
+        chooseEnd(s_.cu, kParkTopLeftEnd, s_.Shl[readInt(s_.first[2])]);
+        chooseEnd(s_.cd, kParkTopRightEnd, s_.Shr[readInt(s_.first[1])]);
         if (found || readInt(s_.pull) == kStockSize)
             break;
         ask("Computer Will Take Extra Card", "");

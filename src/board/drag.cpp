@@ -12,7 +12,6 @@ namespace pipstone {
 namespace {
 
 constexpr float kFrameMargin = 25;
-constexpr float kHandLine = 7100;  // a tile released below this stays in the hand
 
 bool fitsAnOpenEnd(const GameState &s)
 {
@@ -78,6 +77,7 @@ void GameWindow::lcard_MouseMove(int index, int button, int, float x, float y)
         half->Width = half->Height = 400;
         s_.bringToFront(*half);
     }
+    s_.aids.dropMark = dropTargetAt(index, lLeft, lTop);
     if (fitsAnOpenEnd(s_)) {
         s_.lblStatusBar.Caption = "You Choose Card  " + s_.mu + " / " + s_.md;
         pump();
@@ -107,12 +107,17 @@ void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float 
     const bool handOver = handIsOver();
     heldSlot_ = 0;
     s_.Shmove.Visible = false;
+    s_.aids.dropMark.reset();
     // A right-button press in the middle of a drag clears `dragging`; the tile
     // is then not handed on, but it still goes back rather than lie loose.
-    if (s_.dragging == 0 || s_.lcard[index].Top > kHandLine || s_.lStatus.Caption != kYourTurn || handOver)
+    const bool overBoard = s_.dragging != 0 && s_.lcard[index].Top <= kHandLine;
+    if (!overBoard || s_.lStatus.Caption != kYourTurn || handOver)
         sendBackToDragOrigin(index);
     else
         placePlayerDrop(index);
+    // Let go over the board and back in the row: the drop was refused.
+    if (overBoard && s_.lcard[index].Top >= kPlayerRowLine)
+        s_.aids.noteRefusal(index);
     setTimer(s_.Timer1, TimerId::Timer1, true);
 }
 
@@ -144,6 +149,7 @@ void GameWindow::cancelHold()
         return;
     heldSlot_ = 0;
     s_.Shmove.Visible = false;
+    s_.aids.dropMark.reset();
     if (buttonsHeld_ != 0)
         captured_ = 0;
     setTimer(s_.Timer1, TimerId::Timer1, true);

@@ -52,6 +52,9 @@ void GameWindow::rotateme()
     const HalfOffsets o = offsetsFor(code);
     moveHalf(s_.lcard[t], x + o.firstX, y + o.firstY);
     moveHalf(s_.rcard[t], x + o.secondX, y + o.secondY);
+    // The faces were set where the tile was parked; show them as it now lies,
+    // or a quick player's next move would leave them turned the wrong way.
+    showcards();
 
     getturn();
     variableppmove();

@@ -11,10 +11,8 @@
 
 // own
 #include "app/game_window.h"
+#include "board/end_rules.h"
 #include "state/text_number.h"
-
-// std
-#include <array>
 
 namespace pipstone {
 
@@ -23,45 +21,6 @@ namespace {
 constexpr float kOpeningLeft = 6025;
 constexpr float kOpeningRightHalf = 6450;
 constexpr float kOpeningTop = 4000;
-
-bool inUpperRegion(float l, float t)
-{
-    return (1080 < l && l < 6000 && 1000 < t && t <= 4550) || (l >= 6000 && 1000 < t && t < 4000);
-}
-
-bool inLowerRegion(float l, float t)
-{
-    return (l > 6900 && 4000 <= t && t < 7485) || (1080 < l && l <= 6900 && 4450 < t && t < 7485);
-}
-
-// One row of an end's table: on a cell with this tag, when the named half of
-// the tile equals the open end, that half goes against the chain and the tile
-// is laid with this orientation code.
-struct EndRule {
-    int cellTag;
-    bool firstHalfMatches; // mu = end (else md = end)
-    int code;
-};
-
-// The right end runs rightwards on its first cells, the left end leftwards,
-// so the same cell tag asks for opposite codes on the two arms.
-constexpr std::array<EndRule, 6> kRightEnd{{
-    {kFlatCell, true, 4},
-    {kFlatCell, false, 2},
-    {kCornerCell, true, 1},
-    {kCornerCell, false, 3},
-    {kBackCell, true, 2},
-    {kBackCell, false, 4},
-}};
-
-constexpr std::array<EndRule, 6> kLeftEnd{{
-    {kFlatCell, true, 2},
-    {kFlatCell, false, 4},
-    {kCornerCell, true, 3},
-    {kCornerCell, false, 1},
-    {kBackCell, true, 4},
-    {kBackCell, false, 2},
-}};
 
 } // namespace
 
@@ -86,12 +45,8 @@ void GameWindow::domook()
         drawshape();
         placed = true;
     }
-    const float left = s_.lcard[l].Left;
-    const float top = s_.lcard[l].Top;
-    if (inUpperRegion(left, top))
-        placed = placeOnArm(Arm::Left) || placed;
-    else if (inLowerRegion(left, top))
-        placed = placeOnArm(Arm::Right) || placed;
+    if (const auto arm = endForDrop(s_.lcard[l].Left, s_.lcard[l].Top))
+        placed = placeOnArm(*arm) || placed;
 
     if (!placed)
         sendBackToDragOrigin(l);
@@ -125,16 +80,7 @@ bool GameWindow::placeOnArm(Arm arm)
     if (k < 0 || k >= kCells)
         return false;
     const Shape &cell = right ? s_.Shr[k] : s_.Shl[k];
-    const int g = readInt(cell.Tag);
-    const auto &table = right ? kRightEnd : kLeftEnd;
-
-    const EndRule *hit = nullptr;
-    for (const EndRule &rule : table) {
-        if (rule.cellTag == g && (rule.firstHalfMatches ? s_.mu : s_.md) == end) {
-            hit = &rule;
-            break;
-        }
-    }
+    const EndRule *hit = endRuleFor(arm, readInt(cell.Tag), s_.mu, s_.md, end);
     if (!hit)
         return false;
     end = hit->firstHalfMatches ? s_.md : s_.mu;

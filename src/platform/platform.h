@@ -15,6 +15,10 @@ struct GameState;
 enum class TimerId { Timer1, Timer2 };
 enum class ButtonId { NewGame, CheatComp, GetCard };
 
+// The keys the game answers to, as the toolkit recognises them: the bare keys
+// without Ctrl or Alt, the two chords with Ctrl, and the help key.
+enum class Key { Left, Right, Home, End, Up, Down, G, C, CtrlN, CtrlQ, F1 };
+
 // Mouse buttons as the handlers receive them: at a press or release the
 // button that changed, at a move the sum of the buttons held.
 inline constexpr int kLeftButton = 1;
@@ -34,6 +38,8 @@ public:
     virtual void onMouseDown(float x, float y, int button, int shift) = 0;
     virtual void onMouseMove(float x, float y, int buttons, int shift) = 0;
     virtual void onMouseUp(float x, float y, int button, int shift) = 0;
+    // A key pressed while the game window has the keyboard.
+    virtual void onKey(Key key) = 0;
     // The user closes the window, in any way.
     virtual void onClose() = 0;
 };

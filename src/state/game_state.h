@@ -2,6 +2,7 @@
 
 // own
 #include "state/controls.h"
+#include "state/player_aids.h"
 
 // std
 #include <array>
@@ -93,6 +94,7 @@ struct GameState {
     std::string caption; // the window's caption
     bool customPointer = false; // the window shows the custom pointer
     bool pointerLoaded = false; // "HAND-M.CUR" was found at start-up
+    PlayerAids aids;
 
     // Stacking: bringing a control to the front gives it the next top z,
     // sending it back the next bottom z.

@@ -13,6 +13,13 @@ inline constexpr float kStockColumnRight = 1080; // first halves at or left of t
 inline constexpr float kComputerRowBottom = 1000; // first halves above this lie in the computer's row
 inline constexpr float kPlayerRowLine = 7500;     // display and periodic check: the player's row
 inline constexpr float kCountedPlayerRow = 7650;  // counts: the player's row
+inline constexpr float kHandLine = 7100;          // a tile released below this stays in the hand
+
+// A tile parked here lies inside the drop region of that end: the computer's
+// chosen tile waits here before it is laid, and the keyboard lets go here.
+inline constexpr float kParkLeft = 3000;
+inline constexpr float kParkTopLeftEnd = 2000;
+inline constexpr float kParkTopRightEnd = 5000;
 
 // The hand rows as the counts and the draws lay them out: the k-th tile of a
 // row stands at kRowStart + kRowPitch * k, upright, its second half below.

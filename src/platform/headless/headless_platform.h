@@ -71,6 +71,12 @@ public:
     void click(ButtonId button);
     void hover(ButtonId button);
     void close();
+    // A key pressed on the game window, at once; a modal box keeps it.
+    void keyPress(Key key)
+    {
+        if (events_ && openBoxes == 0 && !quitRequested)
+            events_->onKey(key);
+    }
     // Runs `look` when the clock reaches `at`, even in the middle of a wait,
     // so a test can see the game as the user sees it then.
     void lookAt(std::int64_t at, std::function<void()> look);

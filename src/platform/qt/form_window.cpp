@@ -23,6 +23,7 @@ FormWindow::FormWindow(std::function<void()> onClose)
     setPalette(white);
     canvas_->setGeometry(0, 0, kClientWidth, kClientHeight);
     canvas_->lower();
+    canvas_->setFocus();
 }
 
 void FormWindow::changeEvent(QEvent *event)

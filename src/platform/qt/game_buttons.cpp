@@ -21,10 +21,11 @@ GameButtons::GameButtons(QWidget *window)
 {
     for (ButtonId id : kButtonIds) {
         auto *button = new QPushButton(window);
-        // Mouse clicks only: a stray Space must never deal a new hand.
-        button->setFocusPolicy(Qt::NoFocus);
         // Mouse moves without a button held reach the filter only with tracking on.
         button->setMouseTracking(true);
+        // The keyboard belongs to the board: a button with focus would take
+        // the arrows and deal a new hand on a stray Space.
+        button->setFocusPolicy(Qt::NoFocus);
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, id] {
             if (events_)

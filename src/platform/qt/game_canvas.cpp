@@ -2,11 +2,14 @@
 
 // own
 #include "platform/platform.h"
+#include "platform/qt/board_accessible.h"
 #include "platform/qt/pointers.h"
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/tile_pictures.h"
 
 // Qt
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -14,6 +17,7 @@
 
 // std
 #include <algorithm>
+#include <optional>
 #include <type_traits>
 
 namespace pipstone {
@@ -43,6 +47,34 @@ int shiftState(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) + (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) +
            (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+// The game's keys: bare keys without Ctrl or Alt, Ctrl+N, Ctrl+Q and F1. A
+// key held down repeats only the choice of a tile, never a move or a command.
+std::optional<Key> gameKey(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers chord = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const int key = event.key();
+    if (event.isAutoRepeat() && key != Qt::Key_Left && key != Qt::Key_Right)
+        return std::nullopt;
+    if (chord == Qt::ControlModifier && key == Qt::Key_N)
+        return Key::CtrlN;
+    if (chord == Qt::ControlModifier && key == Qt::Key_Q)
+        return Key::CtrlQ;
+    if (chord != Qt::NoModifier)
+        return std::nullopt;
+    switch (key) {
+    case Qt::Key_Left: return Key::Left;
+    case Qt::Key_Right: return Key::Right;
+    case Qt::Key_Home: return Key::Home;
+    case Qt::Key_End: return Key::End;
+    case Qt::Key_Up: return Key::Up;
+    case Qt::Key_Down: return Key::Down;
+    case Qt::Key_G: return Key::G;
+    case Qt::Key_C: return Key::C;
+    case Qt::Key_F1: return Key::F1;
+    default: return std::nullopt;
+    }
 }
 
 float twips(qreal pixels)
@@ -92,9 +124,14 @@ void drawShape(QPainter &painter, const DrawnShape &shape)
 GameCanvas::GameCanvas(QWidget *parent)
     : QWidget(parent)
     , grabbingHand_(grabbingHandCursor())
+    , aids_([this] { refresh(); })
 {
+    static const bool accessible = (QAccessible::installFactory(boardAccessibleFactory), true);
+    Q_UNUSED(accessible);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Board"));
 }
 
 void GameCanvas::attach(PlatformEvents *events, const GameState *state)
@@ -166,11 +203,16 @@ void GameCanvas::layOutChangedTexts(const std::vector<DrawnText> &now, QRegion &
 
 bool GameCanvas::refresh()
 {
-    if (!state_ || builder_.stillShows(*state_, shown_))
+    if (!state_)
         return false;
+    tellScreenReaders();
+    const QRegion aidsArea = aids_.refresh(*state_);
+    update(aidsArea);
+    if (builder_.stillShows(*state_, shown_))
+        return !aidsArea.isEmpty();
     builder_.build(*state_, next_);
     if (next_ == shown_)
-        return false;
+        return !aidsArea.isEmpty();
     QRegion area = changedItemsArea(shown_, next_);
     layOutChangedTexts(next_.texts, area);
     std::swap(shown_, next_);
@@ -221,6 +263,17 @@ void GameCanvas::paintEvent(QPaintEvent *event)
         painter.drawStaticText(text.at, text.layout);
     }
     paintItems(shown_.itemsUnderTexts, shown_.items.size());
+    aids_.paint(painter);
+}
+
+void GameCanvas::tellScreenReaders()
+{
+    if (!narrator_.observe(*state_).empty())
+        announceOnStatusLine(*this);
+    if (state_->aids.chosen != chosenTold_) {
+        chosenTold_ = state_->aids.chosen;
+        announceChosenTile(*this);
+    }
 }
 
 void GameCanvas::mousePressEvent(QMouseEvent *event)
@@ -245,6 +298,16 @@ void GameCanvas::mouseReleaseEvent(QMouseEvent *event)
     if (events_ && button != 0)
         events_->onMouseUp(twips(event->position().x()), twips(event->position().y()), button,
                            shiftState(event->modifiers()));
+}
+
+void GameCanvas::keyPressEvent(QKeyEvent *event)
+{
+    const std::optional<Key> key = gameKey(*event);
+    if (!key || !events_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    events_->onKey(*key);
 }
 
 // Over the first half of a tile the grabbing hand shows; elsewhere the

@@ -1,7 +1,9 @@
 #pragma once
 
 // own
+#include "platform/qt/aids_view.h"
 #include "platform/qt/display_list.h"
+#include "platform/qt/narrator.h"
 #include "platform/qt/picture_cache.h"
 
 // Qt
@@ -21,7 +23,8 @@ class PlatformEvents;
 
 // The painted part of the window: board marks, tile halves and labels, all
 // drawn from the game state. Mouse events go to the game in twips; which
-// tile they concern is the game's decision, not the canvas's.
+// tile they concern is the game's decision, not the canvas's. The canvas has
+// the keyboard, and tells screen readers what happens on the board.
 class GameCanvas : public QWidget {
     Q_OBJECT
 
@@ -34,11 +37,15 @@ public:
     bool refresh();
     void setBackground(const QColor &color);
 
+    const GameState *state() const { return state_; }
+    const Narrator &narrator() const { return narrator_; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // A label laid out once for as long as it shows unchanged.
@@ -53,6 +60,7 @@ private:
     QRegion changedItemsArea(const DisplayList &before, const DisplayList &after) const;
     void layOutChangedTexts(const std::vector<DrawnText> &now, QRegion &area);
     void updatePointer(QPointF position);
+    void tellScreenReaders();
 
     PlatformEvents *events_ = nullptr;
     const GameState *state_ = nullptr;
@@ -64,6 +72,9 @@ private:
     QColor background_{Qt::white};
     QCursor grabbingHand_;
     bool showingHand_ = false;
+    AidsView aids_;
+    Narrator narrator_;
+    int chosenTold_ = -1;
 };
 
 } // namespace pipstone

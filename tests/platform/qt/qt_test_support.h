@@ -43,6 +43,7 @@ struct FakeEvents : PlatformEvents {
     std::vector<TimerId> ticks;
     std::vector<ButtonId> clicks, hovers;
     std::vector<MouseCall> mouse;
+    std::vector<Key> keys;
     int closes = 0;
     void onTimer(TimerId timer) override { ticks.push_back(timer); }
     void onButtonClick(ButtonId button) override { clicks.push_back(button); }
@@ -50,6 +51,7 @@ struct FakeEvents : PlatformEvents {
     void onMouseDown(float x, float y, int button, int shift) override { mouse.push_back({'d', x, y, button, shift}); }
     void onMouseMove(float x, float y, int buttons, int shift) override { mouse.push_back({'m', x, y, buttons, shift}); }
     void onMouseUp(float x, float y, int button, int shift) override { mouse.push_back({'u', x, y, button, shift}); }
+    void onKey(Key key) override { keys.push_back(key); }
     void onClose() override { ++closes; }
 };
 

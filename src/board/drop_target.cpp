@@ -1,0 +1,32 @@
+// Where a held tile would go if the player let go of it now. The answer
+// follows the release and the placement test for test, and changes nothing,
+// so the window can mark the cell while the tile moves.
+
+// own
+#include "app/game_window.h"
+#include "board/end_rules.h"
+#include "state/places.h"
+#include "state/text_number.h"
+
+namespace pipstone {
+
+std::optional<DropTarget> GameWindow::dropTargetAt(int slot, float left, float top) const
+{
+    if (slot < 1 || slot > kSlots || top > kHandLine || s_.lStatus.Caption != kYourTurn || handIsOver())
+        return std::nullopt;
+    if (readInt(s_.first[0]) == 0)
+        return DropTarget{.opening = true};
+    const auto arm = endForDrop(left, top);
+    if (!arm)
+        return std::nullopt;
+    const bool right = *arm == Arm::Right;
+    const int k = readInt(right ? s_.first[1] : s_.first[2]);
+    if (k < 0 || k >= kCells)
+        return std::nullopt;
+    const Shape &cell = right ? s_.Shr[k] : s_.Shl[k];
+    if (!endRuleFor(*arm, readInt(cell.Tag), s_.lcard[slot].Tag, s_.rcard[slot].Tag, right ? s_.cd : s_.cu))
+        return std::nullopt;
+    return DropTarget{.opening = false, .arm = *arm, .cell = k};
+}
+
+} // namespace pipstone

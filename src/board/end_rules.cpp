@@ -1,0 +1,60 @@
+#include "board/end_rules.h"
+
+// std
+#include <array>
+
+namespace pipstone {
+
+namespace {
+
+bool inUpperRegion(float l, float t)
+{
+    return (1080 < l && l < 6000 && 1000 < t && t <= 4550) || (l >= 6000 && 1000 < t && t < 4000);
+}
+
+bool inLowerRegion(float l, float t)
+{
+    return (l > 6900 && 4000 <= t && t < 7485) || (1080 < l && l <= 6900 && 4450 < t && t < 7485);
+}
+
+// The right end runs rightwards on its first cells, the left end leftwards,
+// so the same cell tag asks for opposite codes on the two arms.
+constexpr std::array<EndRule, 6> kRightEnd{{
+    {kFlatCell, true, 4},
+    {kFlatCell, false, 2},
+    {kCornerCell, true, 1},
+    {kCornerCell, false, 3},
+    {kBackCell, true, 2},
+    {kBackCell, false, 4},
+}};
+
+constexpr std::array<EndRule, 6> kLeftEnd{{
+    {kFlatCell, true, 2},
+    {kFlatCell, false, 4},
+    {kCornerCell, true, 3},
+    {kCornerCell, false, 1},
+    {kBackCell, true, 4},
+    {kBackCell, false, 2},
+}};
+
+} // namespace
+
+std::optional<Arm> endForDrop(float left, float top)
+{
+    if (inUpperRegion(left, top))
+        return Arm::Left;
+    if (inLowerRegion(left, top))
+        return Arm::Right;
+    return std::nullopt;
+}
+
+const EndRule *endRuleFor(Arm arm, int cellTag, const std::string &first, const std::string &second,
+                          const std::string &end)
+{
+    for (const EndRule &rule : arm == Arm::Right ? kRightEnd : kLeftEnd)
+        if (rule.cellTag == cellTag && (rule.firstHalfMatches ? first : second) == end)
+            return &rule;
+    return nullptr;
+}
+
+} // namespace pipstone

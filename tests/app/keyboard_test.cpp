@@ -1,0 +1,104 @@
+#include "support/game_harness.h"
+#include "support/invariants.h"
+
+#include <gtest/gtest.h>
+
+namespace pipstone::test {
+namespace {
+
+// No bare key deals a hand or ends the program; the chords and F1 do what
+// their buttons and the close box do.
+TEST(Keyboard, OnlyTheChordsDealOrQuitAndF1OpensTheHelpPage)
+{
+    const struct {
+        Key key;
+        const char *mturnAfter;
+        bool closed;
+        int helpPages;
+    } cases[] = {
+        {Key::Left, "1", false, 0},  {Key::Right, "1", false, 0}, {Key::Home, "1", false, 0},
+        {Key::End, "1", false, 0},   {Key::Up, "1", false, 0},    {Key::Down, "1", false, 0},
+        {Key::G, "1", false, 0},     {Key::C, "1", false, 0},     {Key::F1, "1", false, 1},
+        {Key::CtrlN, "2", false, 0}, {Key::CtrlQ, "1", true, 0},
+    };
+    for (const auto &d : cases) {
+        SCOPED_TRACE(static_cast<int>(d.key));
+        GameHarness h;
+        h.platform.keyPress(d.key);
+        h.advance(1500);
+        EXPECT_EQ(h.s().mturn, d.mturnAfter);
+        EXPECT_EQ(h.game.closed(), d.closed);
+        EXPECT_EQ(h.platform.quitRequested, d.closed);
+        EXPECT_EQ(h.platform.helpPagesOpened, d.helpPages);
+    }
+}
+
+int rowSlot(GameHarness &h, int place)
+{
+    int found = 0;
+    for (int i = 1; i <= kSlots; ++i)
+        if (h.s().lcard[i].Top >= 7500 && h.s().lcard[i].Left == 1350 + 480.0f * place)
+            found = i;
+    return found;
+}
+
+// Up and Down take the chosen tile along the mouse's path: the opening tile
+// lies in the middle, a tile sent to an end it does not fit comes back with
+// a flash, and the end it fits takes it.
+TEST(Keyboard, UpAndDownPlayTheChosenTileByTheDragsPath)
+{
+    GameHarness h;
+    InvariantChecker invariants;
+    h.platform.keyPress(Key::Down); // [3|6], first of the row, opens
+    EXPECT_EQ(h.s().lcard[22].Left, 6025);
+    EXPECT_EQ(h.s().lcard[22].Top, 4000);
+    EXPECT_EQ(h.s().aids.chosen, 0);
+    EXPECT_EQ(invariants.check(h.game, h.platform), std::vector<std::string>{});
+
+    // The computer answers [3|5] on the left end: ends 5 and 6. The row is
+    // 44 45 46 55 56 66.
+    ASSERT_TRUE(h.untilPlayersTurn());
+    ASSERT_EQ(h.s().cu + h.s().cd, "56");
+    h.platform.keyPress(Key::End);
+    h.platform.keyPress(Key::Left);
+    h.platform.keyPress(Key::Left);
+    h.platform.keyPress(Key::Left);
+    h.platform.keyPress(Key::Right);
+    const int slot = rowSlot(h, 4); // [5|5], fourth of six
+    ASSERT_EQ(h.s().lcard[slot].Tag + h.s().rcard[slot].Tag, "55");
+    h.platform.keyPress(Key::Down);
+    EXPECT_EQ(rowSlot(h, 4), slot) << "refused at the right end, back in its place";
+    EXPECT_EQ(h.s().aids.refusals, 1);
+    EXPECT_EQ(h.s().aids.refusedSlot, slot);
+    EXPECT_EQ(h.s().pno, "6");
+    h.platform.keyPress(Key::Up);
+    EXPECT_EQ(h.s().first[2], "2");
+    EXPECT_EQ(h.s().pno, "5");
+    EXPECT_EQ(h.s().lStatus.Caption, kComputerTurn);
+    EXPECT_EQ(invariants.check(h.game, h.platform), std::vector<std::string>{});
+}
+
+// A key play is a press and a release: while the computer's move runs (a
+// step) it does nothing at all, like a press on a tile.
+TEST(Keyboard, AKeyPlayDuringTheComputersMoveDoesNothing)
+{
+    GameHarness h;
+    h.platform.keyPress(Key::Up);
+    ASSERT_EQ(h.s().lStatus.Caption, kComputerTurn);
+    bool sawFlight = false;
+    for (int t = 150; t < 3000; t += 7)
+        h.platform.lookAt(h.platform.tickCount() + t, [&] {
+            if (h.s().Cover.Visible) {
+                sawFlight = true;
+                h.platform.keyPress(Key::Down);
+                h.platform.keyPress(Key::Up);
+            }
+        });
+    ASSERT_TRUE(h.untilPlayersTurn());
+    EXPECT_TRUE(sawFlight);
+    EXPECT_EQ(h.s().pno, "6");
+    EXPECT_EQ(h.s().aids.refusals, 0);
+}
+
+} // namespace
+} // namespace pipstone::test
