@@ -27,7 +27,7 @@ trap 'apt remove pipstone' EXIT
 for f in /usr/share/applications/pipstone.desktop /usr/share/icons/hicolor/scalable/apps/pipstone.svg; do
   [ -f "$f" ] || fail "missing $f"
 done
-"$source/tests/packaging/program_starts.sh" pipstone /usr/lib/pipstone "$source"
+"$source/tests/packaging/program_starts.sh" pipstone /usr/lib/pipstone /usr/share/doc/pipstone/help.html "$source"
 
 files=$(dpkg -L pipstone | while read -r f; do [ -d "$f" ] || echo "$f"; done)
 apt remove pipstone

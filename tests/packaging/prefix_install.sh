@@ -15,4 +15,5 @@ prefix=$work/moved
   echo "FAIL: the program's folder does not lead to the installed help page" >&2
   exit 1
 }
-"$source/tests/packaging/program_starts.sh" "$prefix/bin/pipstone" "$prefix/lib/pipstone" "$source"
+"$source/tests/packaging/program_starts.sh" "$prefix/bin/pipstone" "$prefix/lib/pipstone" \
+  "$prefix/share/doc/pipstone/help.html" "$source"

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Starts the game as a player would, on a virtual X server, and checks that
 # its window shows the dealt game, that it read its pointer file from its own
-# folder and that its window icon carries the small drawings.
-# Usage: program_starts.sh PROGRAM FILES_FOLDER SOURCE_FOLDER
+# folder, that its window icon carries the small drawings, that F1 opens the
+# help page HELP_PAGE and that Ctrl+Q ends it as the close box does.
+# Usage: program_starts.sh PROGRAM FILES_FOLDER HELP_PAGE SOURCE_FOLDER
 set -euo pipefail
 program=$1
 folder=$2
-source "$3/tools/desktop_session.sh"
+help_page=$3
+source "$4/tools/desktop_session.sh"
 
 work=$(mktemp -d)
 tracer=""
@@ -49,4 +51,22 @@ icon_sizes=$(xprop -id "$window" -notype 32c _NET_WM_ICON | tr -d ' ' | cut -d= 
 [ "$icon_sizes" = "16x16 24x24 32x32 48x48 64x64 128x128 256x256" ] || fail "window icon sizes: $icon_sizes"
 
 kill -0 "$tracer" || fail "the game ended by itself"
+
+xdotool windowfocus --sync "$window" key F1
+for _ in $(seq 1 50); do
+  [ ! -s "$work/opened" ] || break
+  sleep 0.1
+done
+[ "$(cat "$work/opened" 2>/dev/null)" = "file://$help_page" ] || fail "F1 opened: $(cat "$work/opened" 2>/dev/null)"
+
+xdotool key ctrl+q
+for _ in $(seq 1 50); do
+  kill -0 "$tracer" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$tracer" 2>/dev/null && fail "Ctrl+Q left the game running"
+status=0
+wait "$tracer" || status=$?
+tracer=""
+[ $status -eq 0 ] || fail "the game ended with status $status"
 echo "started: $program, files in $folder"
