@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+// std
+#include <algorithm>
+
 namespace pipstone::test {
 
 namespace {
@@ -19,6 +22,18 @@ void closeAt(GameHarness &h, std::int64_t at)
     close.kind = Input::Kind::Close;
     close.at = at;
     h.platform.post(close);
+}
+
+// Posts `input` once, at the first event-processing call where `now` holds,
+// so that this same call hands it over in the middle of the game's work.
+void postOnceWhen(GameHarness &h, std::function<bool()> now, Input input)
+{
+    h.platform.atEventProcessing = [&h, now, input, posted = false]() mutable {
+        if (!posted && now()) {
+            posted = true;
+            h.platform.post(input);
+        }
+    };
 }
 
 } // namespace
@@ -92,6 +107,66 @@ TEST(Regression, ClosingDuringAnyPauseEndsTheProgramThere)
         EXPECT_EQ(h.s().mturn, mturn) << c.paused << ": no hand was dealt after the close";
         EXPECT_EQ(h.s().pull, pull) << c.paused;
     }
+}
+
+// New Game clicked while a hand was scored (its totals written, its result
+// not shown yet) cut the end short: the next hand began with `endflag` 1 and
+// was scored at once, unplayed. The click does nothing now.
+TEST(Regression, NewGameWhileAHandIsScoredLetsTheResultShowAndTheNextHandBePlayed)
+{
+    GameHarness h;
+    Input newGame;
+    newGame.kind = Input::Kind::Click;
+    newGame.target = ButtonId::NewGame;
+    postOnceWhen(h, [&] { return h.game.activity().running(OneThingAtATime::Work::EndOfHand); }, newGame);
+    h.s().ccsc = "12", h.s().csc = "9", h.s().ppsc = "30", h.s().psc = "0", h.s().pno = "0";
+    h.advance(2000); // the next hand is dealt and played on, not scored
+    const std::string result = "  Brisk Domino     Max Score = 101  ";
+    ASSERT_EQ(std::count_if(h.platform.boxes.begin(), h.platform.boxes.end(),
+                            [&](const auto &box) { return box.title == result; }),
+              1);
+    EXPECT_EQ(h.platform.boxes[0].title, result);
+    EXPECT_EQ(h.platform.boxes[0].text,
+              "Player Win That Game \r\n Player Score :    = 030 + 000 = 030\r\n Computer Score = 012 + 009 = 021");
+    EXPECT_EQ(h.s().endflag, 0);
+    EXPECT_EQ(h.s().ccsc + "/" + h.s().ppsc, "021/030");
+}
+
+// A blocked hand (the stock empty, neither side able to move) is over before
+// the periodic check ends it: a drop goes back and the computer's turn timer
+// does not search.
+TEST(Regression, NobodyMovesInABlockedHand)
+{
+    for (const std::string &turn : {kYourTurn, kComputerTurn}) {
+        SCOPED_TRACE(turn);
+        GameHarness h;
+        h.blockBothSides(turn);
+        const float statusTop = h.s().lStatus.Top;
+        if (turn == kYourTurn)
+            h.dragTo(22, 3100, 5100);
+        else
+            h.advance(100); // both timers tick, the turn timer first
+        EXPECT_EQ(h.game.activity().deepest(OneThingAtATime::Work::Placement), 0);
+        EXPECT_EQ(h.s().lStatus.Top, statusTop);
+        EXPECT_EQ(h.s().facemul, 0);
+        EXPECT_EQ(h.s().first[1] + h.s().first[2], "00");
+    }
+}
+
+// A press on a hand tile that arrived while a tick ran was lost; it is kept
+// for the tick's end, and the tile is taken up then.
+TEST(Regression, APressInsideATickTakesTheTileUpWhenTheTickEnds)
+{
+    GameHarness h;
+    const float x = h.centreX(25), y = h.centreY(25);
+    Input press;
+    press.kind = Input::Kind::Press;
+    press.x = x, press.y = y, press.button = kLeftButton;
+    postOnceWhen(h, [&] { return h.game.activity().busy() && !h.game.activity().inStep(); }, press);
+    h.advance(150);
+    ASSERT_EQ(h.platform.buttonsDown(), kLeftButton);
+    h.platform.move(x, y - 4000);
+    EXPECT_EQ(h.s().lcard[25].Top, 7675 - 4000);
 }
 
 } // namespace pipstone::test

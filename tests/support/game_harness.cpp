@@ -65,4 +65,13 @@ void GameHarness::putTile(int slot, const std::string &code)
     }
 }
 
+void GameHarness::blockBothSides(const std::string &status)
+{
+    s().first[0] = "1";
+    s().cu = "0";
+    s().cd = "1";
+    s().pull = "14";
+    s().lStatus.Caption = status;
+}
+
 } // namespace pipstone::test

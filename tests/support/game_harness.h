@@ -54,6 +54,10 @@ public:
     // Gives slot `slot` the tile code "ab" (the first half a, the second b),
     // exchanging it with whichever slot held that code.
     void putTile(int slot, const std::string &code);
+    // Empties the stock and opens the ends 0 and 1, which fit none of the
+    // dealt tiles (player 36 44 45 46 55 56 66, computer 23 24 25 26 33 34
+    // 35): neither side can move, on the turn of `status`.
+    void blockBothSides(const std::string &status = kYourTurn);
 
     HeadlessPlatform platform;
     GameWindow game;

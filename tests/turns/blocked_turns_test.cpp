@@ -9,26 +9,15 @@ namespace {
 
 const std::string kPassTitle = "Brisk Domino Max Score = 101";
 
-// An empty stock with open ends 0 and 1, which fit none of the dealt tiles
-// (player 36 44 45 46 55 56 66, computer 23 24 25 26 33 34 35).
-void bothBlocked(GameHarness &h, const std::string &status = kYourTurn)
-{
-    h.s().first[0] = "1";
-    h.s().cu = "0";
-    h.s().cd = "1";
-    h.s().pull = "14";
-    h.s().lStatus.Caption = status;
-}
-
 void playerBlocked(GameHarness &h)
 {
-    bothBlocked(h);
+    h.blockBothSides();
     h.putTile(15, "12"); // the computer can move
 }
 
 void computerBlocked(GameHarness &h)
 {
-    bothBlocked(h, kComputerTurn);
+    h.blockBothSides(kComputerTurn);
     h.putTile(18, "00"); // in place of [2|6]
     h.s().cu = "6";      // which the player can answer
 }
@@ -71,7 +60,7 @@ TEST(BlockedTurns, ASideWithoutAMoveOnAnEmptyStockPassesWithAMessage)
 TEST(BlockedTurns, ABlockedHandEndsWithoutAPass)
 {
     GameHarness h;
-    bothBlocked(h);
+    h.blockBothSides();
     h.advance(150);
     ASSERT_FALSE(h.platform.boxes.empty());
     EXPECT_TRUE(std::none_of(h.platform.boxes.begin(), h.platform.boxes.end(),
@@ -81,7 +70,7 @@ TEST(BlockedTurns, ABlockedHandEndsWithoutAPass)
 
 TEST(BlockedTurns, NeverTwoMessageBoxesAtOnce)
 {
-    for (void (*setUp)(GameHarness &) : {playerBlocked, computerBlocked, +[](GameHarness &h) { bothBlocked(h); }}) {
+    for (void (*setUp)(GameHarness &) : {playerBlocked, computerBlocked, +[](GameHarness &h) { h.blockBothSides(); }}) {
         GameHarness h;
         h.platform.boxDelay = [](const auto &) { return 2000; };
         setUp(h);
@@ -95,7 +84,7 @@ TEST(BlockedTurns, NeverTwoMessageBoxesAtOnce)
 TEST(BlockedTurns, NoPassNorEndWhileThePlayerHoldsTheOnlyFittingTile)
 {
     GameHarness h;
-    bothBlocked(h);
+    h.blockBothSides();
     h.putTile(22, "16"); // the player's one move, on the right end
     h.platform.press(h.centreX(22), h.centreY(22));
     h.platform.move(3100, 5100);
