@@ -43,6 +43,11 @@ TEST(Orientation, PutsBothHalvesWhereTheCodeSaysTurningAQuarterAtATime)
         rotate(h, c.code, c.x, c.y);
         EXPECT_EQ(spotOf(h.s()), std::make_tuple(c.firstLeft, c.firstTop, c.secondLeft, c.secondTop));
         EXPECT_EQ(h.s().cardrot[9], readInt(c.code));
+        // The tile shows the faces of its cell at once: turned (pips + 10)
+        // when it lies, upright (pips + 1) when it stands.
+        const int offset = c.firstTop == c.secondTop ? 10 : 1;
+        EXPECT_EQ(std::make_pair(h.s().lcard[9].picture, h.s().rcard[9].picture),
+                  std::make_pair(readInt(h.s().lcard[9].Tag) + offset, readInt(h.s().rcard[9].Tag) + offset));
     }
 }
 
