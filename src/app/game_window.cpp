@@ -19,19 +19,10 @@ GameWindow::~GameWindow()
     platform_.attach(nullptr, nullptr);
 }
 
-// Every event from the toolkit runs through here. A frame that unwinds with
-// StepAborted ends quietly; when the outermost frame has returned, a queued
-// New Game deals its hand.
-void GameWindow::dispatch(const std::function<void()> &handler)
+// The end of every event's frame: when the outermost frame has returned, a
+// queued New Game deals its hand.
+void GameWindow::leaveDispatch()
 {
-    if (closed_)
-        return;
-    ++entryDepth_;
-    try {
-        handler();
-        runWorkKeptForLater();
-    } catch (const StepAborted &) {
-    }
     --entryDepth_;
     if (entryDepth_ == 0 && !closed_ && newGameQueued_) {
         newGameQueued_ = false;
@@ -40,13 +31,12 @@ void GameWindow::dispatch(const std::function<void()> &handler)
     platform_.stateChanged();
 }
 
-void GameWindow::stillWanted() const
+void GameWindow::endStepNoLongerWanted() const
 {
-    if (closed_ || newGameQueued_)
-        throw StepAborted{};
+    throw StepAborted{};
 }
 
-void GameWindow::pump()
+void GameWindow::pumpToolkit()
 {
     platform_.stateChanged();
     platform_.processEvents();

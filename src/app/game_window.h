@@ -84,6 +84,17 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
     void Delay(double ms);
+    // One axis of a tile's flight: from `from` towards `to` in steps of
+    // `step` twips, ending at the last value not past `to`, with a wait of
+    // `waitMs` at each and, when asked, a pump after it (turns/waits.cpp).
+    struct Flight {
+        long from;
+        double to;
+        long step;
+        double waitMs;
+        bool pumpAfterEachWait;
+    };
+    void fly(float &coordinate, Flight flight);
     void PushButton3_Click();
 
     // Scoring (scoring/).
@@ -120,11 +131,38 @@ private:
 
     // Lets the toolkit's pending events run once; afterwards the step checks
     // that it is still wanted (see one_thing_at_a_time.h).
-    void pump();
+    void pump()
+    {
+        // A quiet virtual clock has nothing to hand over (turns/waits.cpp).
+        if (const VirtualClock *clock = platform_.virtualClock(); clock && clock->quietNow())
+            stillWanted();
+        else
+            pumpToolkit();
+    }
+    void pumpToolkit();
     void ask(const std::string &text, const std::string &title);
-    // Every event from the toolkit runs through here.
-    void dispatch(const std::function<void()> &handler);
-    void stillWanted() const;
+    // Every event from the toolkit runs through here. A frame that unwinds
+    // with StepAborted ends quietly.
+    template <typename Handler>
+    void dispatch(Handler &&handler)
+    {
+        if (closed_)
+            return;
+        ++entryDepth_;
+        try {
+            handler();
+            runWorkKeptForLater();
+        } catch (const StepAborted &) {
+        }
+        leaveDispatch();
+    }
+    void leaveDispatch();
+    void stillWanted() const
+    {
+        if (closed_ || newGameQueued_)
+            endStepNoLongerWanted();
+    }
+    [[noreturn]] void endStepNoLongerWanted() const;
     void runTick(TimerId timer);
     void runWorkKeptForLater();
 

@@ -133,18 +133,10 @@ void GameWindow::flyComputerTile()
     const long toX = std::lround(readNumber(s_.Label8));
     if (fromX != toX) {
         const long stepX = toX > fromX ? timing::kFlightStep : -timing::kFlightStep;
-        for (long x = fromX; stepX > 0 ? x <= toX : x >= toX; x += stepX) {
-            s_.Cover.Left = static_cast<float>(x);
-            Delay(timing::kFlightAcrossWait);
-            pump();
-        }
+        fly(s_.Cover.Left, {fromX, static_cast<double>(toX), stepX, timing::kFlightAcrossWait, true});
     }
     const long toY = std::lround(readNumber(s_.Label9));
-    for (long y = 60; y <= toY; y += timing::kFlightStep) {
-        s_.Cover.Top = static_cast<float>(y);
-        Delay(timing::kFlightDownWait);
-        pump();
-    }
+    fly(s_.Cover.Top, {60, static_cast<double>(toY), timing::kFlightStep, timing::kFlightDownWait, true});
     s_.Cover.Visible = false;
     first.Visible = second.Visible = true;
 }

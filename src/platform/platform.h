@@ -1,5 +1,8 @@
 #pragma once
 
+// own
+#include "platform/virtual_clock.h"
+
 // std
 #include <cstdint>
 #include <string>
@@ -88,6 +91,12 @@ public:
 
     // Ends the program: the event loops stop and the window goes away.
     virtual void quit() = 0;
+
+    // The toolkit's clock when it is virtual; null for a real one.
+    VirtualClock *virtualClock() { return virtualClock_; }
+
+protected:
+    VirtualClock *virtualClock_ = nullptr;
 };
 
 } // namespace pipstone

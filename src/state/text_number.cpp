@@ -1,35 +1,16 @@
 #include "state/text_number.h"
 
 // std
+#include <charconv>
 #include <cctype>
 #include <cmath>
 
 namespace pipstone {
 
-namespace {
+namespace detail {
 
-// The value of a text of one to nine plain digits, as every counter, pip and
-// total the game writes is; -1 for any other text, which takes the general
-// reading.
-int plainDigits(std::string_view text)
+double readGeneralNumber(std::string_view text)
 {
-    if (text.empty() || text.size() > 9)
-        return -1;
-    int value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-} // namespace
-
-double readNumber(std::string_view text)
-{
-    if (const int plain = plainDigits(text); plain >= 0)
-        return plain;
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
@@ -58,30 +39,49 @@ double readNumber(std::string_view text)
     return negative ? -value : value;
 }
 
-int readInt(std::string_view text)
+int readGeneralInt(std::string_view text)
 {
-    if (const int plain = plainDigits(text); plain >= 0)
-        return plain;
-    return static_cast<int>(std::lround(readNumber(text)));
+    return static_cast<int>(std::lround(readGeneralNumber(text)));
 }
 
-std::string toText(long long value)
-{
-    return std::to_string(value);
-}
+} // namespace detail
 
 namespace {
 
-// The decimal text of a whole number, zero-padded to at least `width` digits.
+// The decimal digits of a whole number, zero-padded to at least `width`
+// digits, written into `out` in place of what it held.
+void writeNumber(std::string &out, long long value, std::size_t width = 1)
+{
+    if (value >= 0 && value < 10 && width == 1) { // most counts and pips
+        out.assign(1, static_cast<char>('0' + value));
+        return;
+    }
+    char digits[24];
+    const unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                                   : static_cast<unsigned long long>(value);
+    const auto end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    out.clear();
+    if (value < 0)
+        out.push_back('-');
+    if (count < width)
+        out.append(width - count, '0');
+    out.append(digits, count);
+}
+
 std::string padded(long long value, std::size_t width)
 {
-    std::string digits = toText(value < 0 ? -value : value);
-    if (digits.size() < width)
-        digits.insert(0, width - digits.size(), '0');
-    return value < 0 ? "-" + digits : digits;
+    std::string text;
+    writeNumber(text, value, width);
+    return text;
 }
 
 } // namespace
+
+std::string toText(long long value)
+{
+    return padded(value, 1);
+}
 
 std::string formatScore(long long value)
 {
@@ -90,13 +90,19 @@ std::string formatScore(long long value)
 
 std::string twoDigits(int value)
 {
+    if (value >= 0 && value < 100) // every slot number
+        return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
     return padded(value, 2);
 }
 
 void addTo(std::string &field, long long delta)
 {
-    const int plain = plainDigits(field);
-    field = toText((plain >= 0 ? plain : std::llround(readNumber(field))) + delta);
+    const int plain = detail::plainDigits(field);
+    if (plain >= 0 && plain + delta >= 0 && plain + delta < 10 && field.size() == 1) { // a count going up by a few
+        field[0] = static_cast<char>('0' + plain + delta);
+        return;
+    }
+    writeNumber(field, (plain >= 0 ? plain : std::llround(detail::readGeneralNumber(field))) + delta);
 }
 
 } // namespace pipstone

@@ -9,12 +9,45 @@
 // and out of those texts.
 namespace pipstone {
 
+namespace detail {
+
+// The value of a text of one to nine plain digits, as every counter, pip and
+// total the game writes is; -1 for any other text, which takes the general
+// reading. Inline, because the counts read such texts all the time.
+inline int plainDigits(std::string_view text)
+{
+    if (text.size() == 1) // a pip, an end, most counters
+        return text[0] >= '0' && text[0] <= '9' ? text[0] - '0' : -1;
+    if (text.empty() || text.size() > 9)
+        return -1;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+double readGeneralNumber(std::string_view text);
+int readGeneralInt(std::string_view text);
+
+} // namespace detail
+
 // The leading decimal number of a text: "12abc" reads 12, "" and "abc" read 0,
 // "00" reads 0, "-3" reads -3. Leading blanks are skipped.
-double readNumber(std::string_view text);
+inline double readNumber(std::string_view text)
+{
+    const int plain = detail::plainDigits(text);
+    return plain >= 0 ? plain : detail::readGeneralNumber(text);
+}
 
 // readNumber rounded to a whole number, for counters and slot numbers.
-int readInt(std::string_view text);
+inline int readInt(std::string_view text)
+{
+    const int plain = detail::plainDigits(text);
+    return plain >= 0 ? plain : detail::readGeneralInt(text);
+}
 
 // The shortest decimal text of a whole number: "7", "0", "12", "-1".
 std::string toText(long long value);

@@ -17,17 +17,38 @@ namespace {
 
 using Work = OneThingAtATime::Work;
 
-int playableHalves(const GameState &s, int slot)
+int playableHalvesByNumber(const GameState &s, int slot)
 {
     const double left = readNumber(s.cu);
     const double right = readNumber(s.cd);
-    int halves = 0;
-    for (const Picture *half : {&s.lcard[slot], &s.rcard[slot]}) {
-        const double pips = readNumber(half->Tag);
-        if (pips == left || pips == right)
-            ++halves;
+    const double first = readNumber(s.lcard[slot].Tag);
+    const double second = readNumber(s.rcard[slot].Tag);
+    return (first == left || first == right) + (second == left || second == right);
+}
+
+bool isDigit(const std::string &text)
+{
+    return text.size() == 1 && text[0] >= '0' && text[0] <= '9';
+}
+
+int playableHalves(const GameState &s, int slot)
+{
+    const std::string &first = s.lcard[slot].Tag, &second = s.rcard[slot].Tag;
+    // Pips and ends are single digits as the game writes them: compared as
+    // they stand, at once. Any other text is compared by its number.
+    if (isDigit(first) && isDigit(second) && isDigit(s.cu) && isDigit(s.cd)) {
+        const char left = s.cu[0], right = s.cd[0];
+        return (first[0] == left || first[0] == right) + (second[0] == left || second[0] == right);
     }
-    return halves;
+    return playableHalvesByNumber(s, slot);
+}
+
+// Adds a tile's playable halves to its side's count. The count's text only
+// ever holds what the count wrote, so adding nothing changes nothing.
+void countIn(std::string &count, int halves)
+{
+    if (halves != 0)
+        addTo(count, halves);
 }
 
 } // namespace
@@ -40,7 +61,7 @@ void GameWindow::variableppmove()
     for (int i = 1; i <= n && i <= kSlots; ++i) {
         const int t = s_.phand[i];
         if (t > 0 && isCountedInPlayerRow(s_.lcard[t].Top))
-            addTo(s_.AvPmove, playableHalves(s_, t));
+            countIn(s_.AvPmove, playableHalves(s_, t));
         pump();
     }
 }
@@ -54,7 +75,7 @@ void GameWindow::variableccmove()
     for (int i = 1; i <= n && i <= kSlots; ++i) {
         const int t = s_.chand[i];
         if (t > 0 && isInComputerRow(s_.lcard[t].Top)) {
-            addTo(s_.AvCmove, playableHalves(s_, t));
+            countIn(s_.AvCmove, playableHalves(s_, t));
             s_.List1.push_back(twoDigits(t));
         }
         pump();

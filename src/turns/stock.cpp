@@ -89,25 +89,15 @@ void GameWindow::PushButton3_Click()
     moveHalf(first, rowEnd, rowTop);
     moveHalf(second, rowEnd, rowTop + kHalfPitch);
 
-    for (long x = std::lround(s_.Cover.Left); x <= rowEnd; x += timing::kFlightStep) {
-        s_.Cover.Left = static_cast<float>(x);
-        Delay(timing::kDrawFlightWait);
-    }
+    fly(s_.Cover.Left, {std::lround(s_.Cover.Left), rowEnd, timing::kFlightStep, timing::kDrawFlightWait, false});
     pump();
     if (s_.lStatus.Caption == kComputerTurn) {
-        for (long y = std::lround(s_.Cover.Top); y >= 60; y -= timing::kFlightStep) {
-            s_.Cover.Top = static_cast<float>(y);
-            Delay(timing::kDrawFlightWait);
-            pump();
-        }
+        fly(s_.Cover.Top, {std::lround(s_.Cover.Top), 60, -timing::kFlightStep, timing::kDrawFlightWait, true});
         s_.Cover.Visible = false;
     }
     if (s_.lStatus.Caption == kYourTurn) {
-        for (long y = std::lround(s_.Cover.Top); y <= kPlayerRowTop; y += timing::kFlightStep) {
-            s_.Cover.Top = static_cast<float>(y);
-            Delay(timing::kDrawFlightWait);
-            pump();
-        }
+        fly(s_.Cover.Top,
+            {std::lround(s_.Cover.Top), kPlayerRowTop, timing::kFlightStep, timing::kDrawFlightWait, true});
         s_.Cover.Visible = false;
     }
     pump();

@@ -6,9 +6,6 @@
 #include "app/game_window.h"
 #include "state/text_number.h"
 
-// std
-#include <cmath>
-
 namespace pipstone {
 
 namespace {
@@ -48,10 +45,9 @@ void GameWindow::Timer1_Timer()
     auto tick = activity_.tick(OneThingAtATime::Work::Timer1Tick);
     variableppmove();
     variableccmove();
-    const std::string status = s_.lStatus.Caption;
-    if (status == kYourTurn) {
+    if (s_.lStatus.Caption == kYourTurn) {
         s_.PushButton3.Enabled = readInt(s_.AvPmove) == 0;
-    } else if (status == kComputerTurn) {
+    } else if (s_.lStatus.Caption == kComputerTurn) {
         s_.max = "0";
         s_.PushButton3.Enabled = false;
         // Once a side has played out, nobody moves again in this hand.
@@ -59,19 +55,6 @@ void GameWindow::Timer1_Timer()
             return;
         auto step = activity_.step(OneThingAtATime::Work::Placement);
         domook();
-    }
-}
-
-// Waits on the monotonic clock, letting events run at least once. The clock
-// keeps its fraction of a millisecond, so no wait ends before its time.
-void GameWindow::Delay(double ms)
-{
-    const double end = platform_.tickCount() + std::nearbyint(ms);
-    pump();
-    while (platform_.tickCount() < end) {
-        platform_.stateChanged();
-        platform_.waitForEvents(end);
-        stillWanted();
     }
 }
 

@@ -39,7 +39,13 @@ struct WatchedGame : HeadlessPlatform {
     std::string before;
     std::vector<std::string> changes;
 
-    WatchedGame() { game.Form_Load(); }
+    WatchedGame()
+    {
+        // A watcher keeps the virtual clock from ever being quiet, so every
+        // pump and wait reaches stateChanged below.
+        watchEventProcessing([] {});
+        game.Form_Load();
+    }
     GameState &s() { return game.state(); }
     void stateChanged() override
     {

@@ -28,12 +28,12 @@ void closeAt(GameHarness &h, std::int64_t at)
 // so that this same call hands it over in the middle of the game's work.
 void postOnceWhen(GameHarness &h, std::function<bool()> now, Input input)
 {
-    h.platform.atEventProcessing = [&h, now, input, posted = false]() mutable {
+    h.platform.watchEventProcessing([&h, now, input, posted = false]() mutable {
         if (!posted && now()) {
             posted = true;
             h.platform.post(input);
         }
-    };
+    });
 }
 
 } // namespace

@@ -79,11 +79,11 @@ EventStorm::EventStorm(std::uint64_t seed)
     HeadlessPlatform &p = harness.platform;
     // Boxes stay open for a random while, as a user reads them.
     p.boxDelay = [this](const HeadlessPlatform::MessageBoxRecord &) { return static_cast<std::int64_t>(pick(1500)); };
-    p.atEventProcessing = [this] {
+    p.watchEventProcessing([this] {
         checker_.watch(harness.game);
         if (aiming_)
             aimInsideActivity();
-    };
+    });
     p.delivering = [this](const Input &) { countLanding(); };
 }
 

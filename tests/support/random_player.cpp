@@ -106,7 +106,7 @@ RandomPlayer::RandomPlayer(std::uint64_t seed)
 std::vector<std::string> RandomPlayer::playMatch(std::int64_t limitMs)
 {
     if (checkInvariants)
-        harness.platform.atEventProcessing = [this] { checker_.watch(harness.game); };
+        harness.platform.watchEventProcessing([this] { checker_.watch(harness.game); });
     return playToTheEnd(harness, rng_, checkInvariants ? &checker_ : nullptr, keepLog ? &actions : nullptr, hands,
                         harness.platform.tickCount() + limitMs);
 }

@@ -27,27 +27,28 @@ void HeadlessPlatform::setTimerRunning(TimerId timer, bool running)
 {
     TimerState &t = timers_[index(timer)];
     if (running && !t.running)
-        t.due = now_ + timing::kTimerInterval;
+        t.due = clock_.now + timing::kTimerInterval;
     t.running = running;
+    refreshQuiet();
 }
 
 // One pass over what is due now: input first, then each due timer once.
 void HeadlessPlatform::processEvents()
 {
-    if (atEventProcessing)
-        atEventProcessing();
-    if (queue_.empty() && !dueNow(timers_[0]) && !dueNow(timers_[1]))
-        return; // the common case inside the game's counts and waits
+    if (atEventProcessing_)
+        atEventProcessing_();
     while (!quitRequested && deliverDueInput()) {
     }
     for (TimerId id : {TimerId::Timer1, TimerId::Timer2}) {
         TimerState &t = timers_[index(id)];
         if (quitRequested || !dueNow(t))
             continue;
-        t.due = now_ + timing::kTimerInterval;
+        t.due = clock_.now + timing::kTimerInterval;
+        refreshQuiet(); // the tick's own waits may pass quietly
         if (events_)
             events_->onTimer(id);
     }
+    refreshQuiet();
 }
 
 // The virtual clock counts whole milliseconds: a deadline between two of
@@ -56,14 +57,24 @@ void HeadlessPlatform::waitForEvents(double until)
 {
     const auto deadline = static_cast<std::int64_t>(std::ceil(until));
     if (quitRequested) {
-        now_ = std::max(now_, deadline);
+        clock_.now = std::max(clock_.now, deadline);
         return;
     }
     // Sleeps until the next timer or input falls due, or to the deadline,
     // and handles what is due then; a wait that only runs out is still an
     // event-processing call, as the real loop's is.
-    now_ = std::max(now_, std::min(nextHappening(), deadline));
+    clock_.now = std::max(clock_.now, std::min(nextHappening(), deadline));
     processEvents();
+}
+
+// A quiet stretch noted shorter than it is only costs the game a call to the
+// toolkit; one noted longer would skip an event. So every change that brings
+// something forward (input posted, a timer switched on, a watcher) refreshes
+// it at once, and so does every event-processing call and every event just
+// before the game handles it.
+void HeadlessPlatform::refreshQuiet()
+{
+    clock_.quietUntil = atEventProcessing_ ? std::numeric_limits<std::int64_t>::min() : nextHappening();
 }
 
 std::int64_t HeadlessPlatform::nextHappening() const
@@ -72,18 +83,18 @@ std::int64_t HeadlessPlatform::nextHappening() const
     for (const TimerState &t : timers_)
         if (t.running)
             next = std::min(next, t.due);
-    for (const Input &input : queue_)
-        next = std::min(next, input.at);
+    if (!queue_.empty()) // in time order
+        next = std::min(next, queue_.front().at);
     return next;
 }
 
 void HeadlessPlatform::advance(std::int64_t ms)
 {
-    const std::int64_t end = now_ + ms;
+    const std::int64_t end = clock_.now + ms;
     processEvents();
-    while (now_ < end && !quitRequested)
+    while (clock_.now < end && !quitRequested)
         waitForEvents(static_cast<double>(end));
-    now_ = std::max(now_, end);
+    clock_.now = std::max(clock_.now, end);
 }
 
 bool HeadlessPlatform::advanceUntil(const std::function<bool()> &done, std::int64_t limitMs, std::int64_t stepMs)
@@ -98,17 +109,17 @@ bool HeadlessPlatform::advanceUntil(const std::function<bool()> &done, std::int6
 
 void HeadlessPlatform::messageBox(const std::string &text, const std::string &title)
 {
-    boxes.push_back({text, title, now_});
+    boxes.push_back({text, title, clock_.now});
     ++openBoxes;
     mostBoxesOpen = std::max(mostBoxesOpen, openBoxes);
     const std::int64_t delay = boxDelay ? boxDelay(boxes.back()) : 0;
     // The box is modal: time runs and timers tick, the window takes no input
     // but a close. Its loop handles events at least once, even when the user
     // answers at once.
-    const std::int64_t end = now_ + std::max<std::int64_t>(delay, 0);
+    const std::int64_t end = clock_.now + std::max<std::int64_t>(delay, 0);
     do
         waitForEvents(static_cast<double>(end));
-    while (now_ < end && !quitRequested);
+    while (clock_.now < end && !quitRequested);
     --openBoxes;
 }
 
@@ -136,19 +147,21 @@ void HeadlessPlatform::playSoundAsync(const std::string &relativePath)
 
 void HeadlessPlatform::post(Input input)
 {
-    input.at = std::max(input.at, now_);
+    input.at = std::max(input.at, clock_.now);
     // Stable in time: events posted for the same moment keep their order.
     auto at = std::upper_bound(queue_.begin(), queue_.end(), input.at,
                                [](std::int64_t t, const Input &queued) { return t < queued.at; });
     queue_.insert(at, input);
+    refreshQuiet();
 }
 
 bool HeadlessPlatform::deliverDueInput()
 {
-    if (queue_.empty() || queue_.front().at > now_)
+    if (queue_.empty() || queue_.front().at > clock_.now)
         return false;
     const Input input = queue_.front();
     queue_.erase(queue_.begin());
+    refreshQuiet();
     if (delivering && input.kind != Input::Kind::Look)
         delivering(input);
     deliver(input);
@@ -253,7 +266,7 @@ void HeadlessPlatform::postNow(Input::Kind kind, float x, float y, int button, i
     input.button = button;
     input.shift = shift;
     input.target = target;
-    input.at = now_;
+    input.at = clock_.now;
     post(std::move(input));
     processEvents();
 }

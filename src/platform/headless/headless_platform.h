@@ -40,9 +40,11 @@ public:
         std::function<void()> look; // Look: runs when the clock reaches `at`
     };
 
+    HeadlessPlatform() { virtualClock_ = &clock_; }
+
     // Platform
     void attach(PlatformEvents *events, const GameState *state) override;
-    double tickCount() override { return static_cast<double>(now_); }
+    double tickCount() override { return static_cast<double>(clock_.now); }
     void processEvents() override;
     void waitForEvents(double deadline) override;
     void setTimerRunning(TimerId timer, bool running) override;
@@ -92,7 +94,11 @@ public:
     // post input here that this same call hands over, in the middle of
     // whatever the game is doing, as a desktop toolkit hands over at every
     // such call whatever arrived since the last one.
-    std::function<void()> atEventProcessing;
+    void watchEventProcessing(std::function<void()> watch)
+    {
+        atEventProcessing_ = std::move(watch);
+        refreshQuiet();
+    }
     // Called as each input is handed over, before the game (or an open box,
     // which refuses it) sees it.
     std::function<void(const Input &)> delivering;
@@ -115,17 +121,19 @@ private:
         std::int64_t due = 0;
     };
     static int index(TimerId timer) { return timer == TimerId::Timer1 ? 0 : 1; }
-    bool dueNow(const TimerState &t) const { return t.running && t.due <= now_; }
+    bool dueNow(const TimerState &t) const { return t.running && t.due <= clock_.now; }
     bool deliverDueInput();
     bool fireDueTimer();
     std::int64_t nextHappening() const;
+    void refreshQuiet();
     void deliver(const Input &input);
     void postNow(Input::Kind kind, float x, float y, int button, int shift, ButtonId target);
     const PushButton *buttonAt(float x, float y, ButtonId &id) const;
 
     PlatformEvents *events_ = nullptr;
     const GameState *state_ = nullptr;
-    std::int64_t now_ = 0;
+    VirtualClock clock_;
+    std::function<void()> atEventProcessing_;
     std::array<TimerState, 2> timers_{};
     std::vector<Input> queue_;
     bool pressedOnButton_ = false;
