@@ -74,7 +74,7 @@ void GameWindow::placeOpeningTile(int slot)
 bool GameWindow::placeOnArm(Arm arm)
 {
     const bool right = arm == Arm::Right;
-    std::string &end = right ? s_.cd : s_.cu;
+    NumberText &end = right ? s_.cd : s_.cu;
     std::string &counter = right ? s_.first[1] : s_.first[2];
     const int k = readInt(counter);
     if (k < 0 || k >= kCells)

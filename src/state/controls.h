@@ -1,5 +1,8 @@
 #pragma once
 
+// own
+#include "state/number_text.h"
+
 // std
 #include <cstdint>
 #include <string>
@@ -23,7 +26,7 @@ struct Picture : Stacked {
     int picture = 0; // 1..16, 0 before the first picture is set
     bool Visible = false;
     bool Enabled = true;
-    std::string Tag;
+    NumberText Tag;
     bool exists = false;     // created from the template at the deal
     bool handPointer = false; // shows the grabbing hand while the mouse is over it
 };

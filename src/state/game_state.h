@@ -40,10 +40,10 @@ struct GameState {
     std::string csc = "00";
     std::string ppsc = "0";
     std::string ccsc = "0";
-    std::string cu;
-    std::string cd;
-    std::string AvPmove = "0";
-    std::string AvCmove = "0";
+    NumberText cu;
+    NumberText cd;
+    NumberText AvPmove{"0"};
+    NumberText AvCmove{"0"};
     std::string Text1 = "0";
     std::string mu;
     std::string md;

@@ -7,6 +7,27 @@
 
 namespace pipstone {
 
+namespace {
+
+// The decimal digits of a whole number, zero-padded to at least `width`
+// digits, written into `out` in place of what it held.
+void writeNumber(std::string &out, long long value, std::size_t width = 1)
+{
+    char digits[24];
+    const unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                                   : static_cast<unsigned long long>(value);
+    const auto end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    out.clear();
+    if (value < 0)
+        out.push_back('-');
+    if (count < width)
+        out.append(width - count, '0');
+    out.append(digits, count);
+}
+
+} // namespace
+
 namespace detail {
 
 double readGeneralNumber(std::string_view text)
@@ -44,55 +65,18 @@ int readGeneralInt(std::string_view text)
     return static_cast<int>(std::lround(readGeneralNumber(text)));
 }
 
-} // namespace detail
-
-namespace {
-
-// The decimal digits of a whole number, zero-padded to at least `width`
-// digits, written into `out` in place of what it held.
-void writeNumber(std::string &out, long long value, std::size_t width = 1)
-{
-    if (value >= 0 && value < 10 && width == 1) { // most counts and pips
-        out.assign(1, static_cast<char>('0' + value));
-        return;
-    }
-    char digits[24];
-    const unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
-                                                   : static_cast<unsigned long long>(value);
-    const auto end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
-    const auto count = static_cast<std::size_t>(end - digits);
-    out.clear();
-    if (value < 0)
-        out.push_back('-');
-    if (count < width)
-        out.append(width - count, '0');
-    out.append(digits, count);
-}
-
-std::string padded(long long value, std::size_t width)
+std::string wideText(long long value, std::size_t width)
 {
     std::string text;
     writeNumber(text, value, width);
     return text;
 }
 
-} // namespace
-
-std::string toText(long long value)
-{
-    return padded(value, 1);
-}
+} // namespace detail
 
 std::string formatScore(long long value)
 {
-    return padded(value, 3);
-}
-
-std::string twoDigits(int value)
-{
-    if (value >= 0 && value < 100) // every slot number
-        return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
-    return padded(value, 2);
+    return detail::wideText(value, 3);
 }
 
 void addTo(std::string &field, long long delta)

@@ -49,8 +49,17 @@ inline int readInt(std::string_view text)
     return plain >= 0 ? plain : detail::readGeneralInt(text);
 }
 
+namespace detail {
+std::string wideText(long long value, std::size_t width);
+} // namespace detail
+
 // The shortest decimal text of a whole number: "7", "0", "12", "-1".
-std::string toText(long long value);
+inline std::string toText(long long value)
+{
+    if (value >= 0 && value < 10) // most counts and pips
+        return std::string(1, static_cast<char>('0' + value));
+    return detail::wideText(value, 1);
+}
 
 // A match total with at least three digits: 7 -> "007", 101 -> "101",
 // 1000 -> "1000".
@@ -58,7 +67,12 @@ std::string formatScore(long long value);
 
 // A slot number with at least two digits, as the computer's hand list holds
 // them: 3 -> "03", 15 -> "15".
-std::string twoDigits(int value);
+inline std::string twoDigits(int value)
+{
+    if (value >= 0 && value < 100) // every slot number
+        return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+    return detail::wideText(value, 2);
+}
 
 // Adds delta to the number held in a text field and writes it back.
 void addTo(std::string &field, long long delta);

@@ -17,7 +17,7 @@ namespace {
 
 using Work = OneThingAtATime::Work;
 
-int playableHalvesByNumber(const GameState &s, int slot)
+int playableHalves(const GameState &s, int slot)
 {
     const double left = readNumber(s.cu);
     const double right = readNumber(s.cd);
@@ -26,26 +26,9 @@ int playableHalvesByNumber(const GameState &s, int slot)
     return (first == left || first == right) + (second == left || second == right);
 }
 
-bool isDigit(const std::string &text)
-{
-    return text.size() == 1 && text[0] >= '0' && text[0] <= '9';
-}
-
-int playableHalves(const GameState &s, int slot)
-{
-    const std::string &first = s.lcard[slot].Tag, &second = s.rcard[slot].Tag;
-    // Pips and ends are single digits as the game writes them: compared as
-    // they stand, at once. Any other text is compared by its number.
-    if (isDigit(first) && isDigit(second) && isDigit(s.cu) && isDigit(s.cd)) {
-        const char left = s.cu[0], right = s.cd[0];
-        return (first[0] == left || first[0] == right) + (second[0] == left || second[0] == right);
-    }
-    return playableHalvesByNumber(s, slot);
-}
-
 // Adds a tile's playable halves to its side's count. The count's text only
 // ever holds what the count wrote, so adding nothing changes nothing.
-void countIn(std::string &count, int halves)
+void countIn(NumberText &count, int halves)
 {
     if (halves != 0)
         addTo(count, halves);

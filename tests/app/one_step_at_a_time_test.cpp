@@ -19,7 +19,7 @@ std::string snapshot(const GameState &s)
     for (int i = 1; i <= kSlots; ++i)
         for (const Picture *half : {&s.lcard[i], &s.rcard[i]})
             out << half->Left << ',' << half->Top << ',' << half->Visible << ';';
-    for (const std::string *field : {&s.cu, &s.cd, &s.pno, &s.cno, &s.psc, &s.csc, &s.pull, &s.first[0], &s.first[1],
+    for (const std::string *field : {&s.cu.text(), &s.cd.text(), &s.pno, &s.cno, &s.psc, &s.csc, &s.pull, &s.first[0], &s.first[1],
                                      &s.first[2], &s.lStatus.Caption, &s.compscore.Caption, &s.playerscore.Caption,
                                      &s.max, &s.Text1, &s.ccsc})
         out << *field << '|';

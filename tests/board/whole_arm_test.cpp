@@ -35,7 +35,7 @@ void layWholeArm(bool right)
     for (int k = 0; k <= 20; ++k) {
         SCOPED_TRACE(testing::Message() << (right ? "right" : "left") << " cell " << k);
         const int slot = k + 1;
-        std::string &end = right ? s.cd : s.cu;
+        NumberText &end = right ? s.cd : s.cu;
         const std::string open = end;
         const std::string other = toText((readInt(open) + 1 + k % 3) % 7);
         Picture &first = s.lcard[slot], &second = s.rcard[slot];

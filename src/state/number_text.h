@@ -1,0 +1,80 @@
+#pragma once
+
+// own
+#include "state/text_number.h"
+
+// std
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace pipstone {
+
+// A text field that the game reads as a number again and again: a tile's
+// pips, the open ends, the move counts. It holds its text exactly as written,
+// and what that text reads as, worked out once when the text is written.
+class NumberText {
+public:
+    NumberText() = default;
+    explicit NumberText(std::string text) { *this = std::move(text); }
+
+    NumberText &operator=(std::string text)
+    {
+        text_ = std::move(text);
+        number_ = readNumber(text_);
+        whole_ = readInt(text_);
+        return *this;
+    }
+    NumberText &operator=(const char *text) { return *this = std::string(text); }
+
+    const std::string &text() const { return text_; }
+    operator const std::string &() const { return text_; }
+    bool empty() const { return text_.empty(); }
+
+    // What readNumber and readInt make of the text.
+    double number() const { return number_; }
+    int whole() const { return whole_; }
+
+    bool operator==(const NumberText &other) const { return text_ == other.text_; }
+    bool operator==(std::string_view other) const { return text_ == other; }
+
+private:
+    std::string text_;
+    double number_ = 0;
+    int whole_ = 0;
+};
+
+inline double readNumber(const NumberText &field)
+{
+    return field.number();
+}
+
+inline int readInt(const NumberText &field)
+{
+    return field.whole();
+}
+
+// Adds delta to the number the field holds and writes it back as text.
+inline void addTo(NumberText &field, long long delta)
+{
+    field = toText(field.whole() + delta);
+}
+
+// Joined with other text, as the text it holds.
+inline std::string operator+(const NumberText &a, const NumberText &b)
+{
+    return a.text() + b.text();
+}
+inline std::string operator+(const NumberText &a, std::string_view b)
+{
+    return a.text() + std::string(b);
+}
+inline std::string operator+(std::string_view a, const NumberText &b)
+{
+    return std::string(a) + b.text();
+}
+
+std::ostream &operator<<(std::ostream &out, const NumberText &field);
+
+} // namespace pipstone
