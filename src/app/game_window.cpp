@@ -7,6 +7,7 @@ namespace pipstone {
 
 GameWindow::GameWindow(Platform &platform, std::unique_ptr<RandomSource> random)
     : platform_(platform)
+    , clock_(platform.virtualClock())
     , random_(std::move(random))
 {
     platform_.attach(this, &s_);
@@ -139,12 +140,6 @@ void GameWindow::setTimer(Timer &timer, TimerId id, bool enabled)
         return;
     timer.Enabled = enabled;
     platform_.setTimerRunning(id, enabled && !closed_);
-}
-
-void GameWindow::moveHalf(Picture &half, float left, float top)
-{
-    half.Left = left;
-    half.Top = top;
 }
 
 void GameWindow::showSlot(int slot)

@@ -119,7 +119,11 @@ private:
 
     // Helpers shared by the parts.
     void setTimer(Timer &timer, TimerId id, bool enabled);
-    void moveHalf(Picture &half, float left, float top);
+    static void moveHalf(Picture &half, float left, float top)
+    {
+        half.Left = left;
+        half.Top = top;
+    }
     void showSlot(int slot);
     void cancelHold();
     void placePlayerDrop(int slot);
@@ -134,7 +138,7 @@ private:
     void pump()
     {
         // A quiet virtual clock has nothing to hand over (turns/waits.cpp).
-        if (const VirtualClock *clock = platform_.virtualClock(); clock && clock->quietNow())
+        if (clock_ && clock_->quietNow())
             stillWanted();
         else
             pumpToolkit();
@@ -167,6 +171,7 @@ private:
     void runWorkKeptForLater();
 
     Platform &platform_;
+    VirtualClock *const clock_; // the headless toolkit's, else null
     std::unique_ptr<RandomSource> random_;
     GameState s_;
     OneThingAtATime activity_;

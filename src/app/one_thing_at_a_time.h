@@ -1,6 +1,7 @@
 #pragma once
 
 // std
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <vector>
@@ -65,8 +66,21 @@ public:
 
     class Scope {
     public:
-        Scope(OneThingAtATime &owner, Kind kind, Work work);
-        ~Scope();
+        Scope(OneThingAtATime &owner, Kind kind, Work work)
+            : owner_(owner)
+            , previous_(owner.kind_)
+            , work_(work)
+        {
+            owner_.kind_ = kind;
+            const int w = static_cast<int>(work);
+            ++owner_.depth_[w];
+            owner_.deepest_[w] = std::max(owner_.deepest_[w], owner_.depth_[w]);
+        }
+        ~Scope()
+        {
+            --owner_.depth_[static_cast<int>(work_)];
+            owner_.kind_ = previous_;
+        }
         Scope(const Scope &) = delete;
         Scope &operator=(const Scope &) = delete;
 

@@ -29,9 +29,9 @@ double wholeMilliseconds(double ms)
 void GameWindow::Delay(double ms)
 {
     const double wait = wholeMilliseconds(ms);
-    if (VirtualClock *clock = platform_.virtualClock(); clock && clock->quietWaits(wait, 1)) {
+    if (clock_ && clock_->quietWaits(wait, 1)) {
         stillWanted();
-        clock->now += static_cast<std::int64_t>(wait);
+        clock_->now += static_cast<std::int64_t>(wait);
         return;
     }
     const double end = platform_.tickCount() + wait;
@@ -50,12 +50,11 @@ void GameWindow::fly(float &coordinate, Flight flight)
     const auto steps = static_cast<long>(std::floor((flight.to - static_cast<double>(flight.from)) / stride)) + 1;
     for (long i = 0; i < steps;) {
         coordinate = static_cast<float>(flight.from + i * flight.step);
-        const VirtualClock *clock = platform_.virtualClock();
-        if (const long unseen = clock ? clock->quietWaits(wait, steps - i) : 0; unseen > 1) {
+        if (const long unseen = clock_ ? clock_->quietWaits(wait, steps - i) : 0; unseen > 1) {
             stillWanted();
             i += unseen;
             coordinate = static_cast<float>(flight.from + (i - 1) * flight.step);
-            platform_.virtualClock()->now += static_cast<std::int64_t>(wait) * unseen;
+            clock_->now += static_cast<std::int64_t>(wait) * unseen;
             continue;
         }
         Delay(wait);
