@@ -117,6 +117,11 @@ private:
     void placeOpeningTile(int slot);
     void sendBackToDragOrigin(int slot);
 
+    // One side's count (turns/move_count.cpp).
+    using Hand = std::array<int, kSlots + 1>;
+    template <typename InRow>
+    void countMoves(NumberText &count, const Hand &hand, int extra, InRow inRow, std::vector<std::string> *listed);
+
     // Helpers shared by the parts.
     void setTimer(Timer &timer, TimerId id, bool enabled);
     static void moveHalf(Picture &half, float left, float top)

@@ -17,6 +17,8 @@ struct VirtualClock {
     std::int64_t quietUntil = 0; // nothing happens before this moment
 
     bool quietNow() const { return now < quietUntil; }
+    // Whether nothing can happen from now until `moment`, that moment included.
+    bool quietThrough(std::int64_t moment) const { return quietNow() && moment < quietUntil; }
 
     // How many of `most` waits of `ms` whole milliseconds, one after the
     // other from now, end before anything can happen. A wait that ends just

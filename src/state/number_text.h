@@ -22,11 +22,13 @@ public:
     NumberText &operator=(std::string text)
     {
         text_ = std::move(text);
-        number_ = readNumber(text_);
-        whole_ = readInt(text_);
-        return *this;
+        return reread();
     }
-    NumberText &operator=(const char *text) { return *this = std::string(text); }
+    NumberText &operator=(const char *text)
+    {
+        text_.assign(text);
+        return reread();
+    }
 
     const std::string &text() const { return text_; }
     operator const std::string &() const { return text_; }
@@ -40,6 +42,13 @@ public:
     bool operator==(std::string_view other) const { return text_ == other; }
 
 private:
+    NumberText &reread()
+    {
+        number_ = readNumber(text_);
+        whole_ = readInt(text_);
+        return *this;
+    }
+
     std::string text_;
     double number_ = 0;
     int whole_ = 0;

@@ -36,33 +36,47 @@ void countIn(NumberText &count, int halves)
 
 } // namespace
 
+// One side's count: the tiles of `hand` still in the side's row (`inRow`
+// reads a first half's Top) against the open ends, with each counted slot
+// added to `listed` when given. While the headless toolkit's clock is quiet
+// no event can come between two entries, so the entries are counted straight
+// through and the text written once.
+template <typename InRow>
+void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRow inRow,
+                            std::vector<std::string> *listed)
+{
+    count = "0";
+    if (listed)
+        listed->clear();
+    const bool straight = clock_ && clock_->quietNow();
+    int halves = 0;
+    const int n = 7 + extra;
+    for (int i = 1; i <= n && i <= kSlots; ++i) {
+        const int t = hand[i];
+        if (t > 0 && inRow(s_.lcard[t].Top)) {
+            if (straight)
+                halves += playableHalves(s_, t);
+            else
+                countIn(count, playableHalves(s_, t));
+            if (listed)
+                listed->push_back(twoDigits(t));
+        }
+        if (!straight)
+            pump();
+    }
+    countIn(count, halves);
+}
+
 void GameWindow::variableppmove()
 {
     auto counting = activity_.mark(Work::PlayerCount);
-    s_.AvPmove = "0";
-    const int n = 7 + s_.pextra;
-    for (int i = 1; i <= n && i <= kSlots; ++i) {
-        const int t = s_.phand[i];
-        if (t > 0 && isCountedInPlayerRow(s_.lcard[t].Top))
-            countIn(s_.AvPmove, playableHalves(s_, t));
-        pump();
-    }
+    countMoves(s_.AvPmove, s_.phand, s_.pextra, [](float top) { return isCountedInPlayerRow(top); }, nullptr);
 }
 
 void GameWindow::variableccmove()
 {
     auto counting = activity_.mark(Work::ComputerCount);
-    s_.AvCmove = "0";
-    s_.List1.clear();
-    const int n = 7 + s_.cextra;
-    for (int i = 1; i <= n && i <= kSlots; ++i) {
-        const int t = s_.chand[i];
-        if (t > 0 && isInComputerRow(s_.lcard[t].Top)) {
-            countIn(s_.AvCmove, playableHalves(s_, t));
-            s_.List1.push_back(twoDigits(t));
-        }
-        pump();
-    }
+    countMoves(s_.AvCmove, s_.chand, s_.cextra, [](float top) { return isInComputerRow(top); }, &s_.List1);
 }
 
 // The stock is empty and neither side holds a tile that fits an end. The

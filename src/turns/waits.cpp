@@ -28,15 +28,13 @@ double wholeMilliseconds(double ms)
 // keeps its fraction of a millisecond, so no wait ends before its time.
 void GameWindow::Delay(double ms)
 {
-    const double wait = wholeMilliseconds(ms);
-    if (clock_ && clock_->quietWaits(wait, 1)) {
-        stillWanted();
-        clock_->now += static_cast<std::int64_t>(wait);
-        return;
-    }
-    const double end = platform_.tickCount() + wait;
+    const double end = platform_.tickCount() + wholeMilliseconds(ms);
     pump();
     while (platform_.tickCount() < end) {
+        if (clock_ && clock_->quietThrough(static_cast<std::int64_t>(end))) {
+            clock_->now = static_cast<std::int64_t>(end);
+            return;
+        }
         platform_.stateChanged();
         platform_.waitForEvents(end);
         stillWanted();
