@@ -74,11 +74,6 @@ std::string wideText(long long value, std::size_t width)
 
 } // namespace detail
 
-std::string formatScore(long long value)
-{
-    return detail::wideText(value, 3);
-}
-
 void addTo(std::string &field, long long delta)
 {
     const int plain = detail::plainDigits(field);

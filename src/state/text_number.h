@@ -63,7 +63,13 @@ inline std::string toText(long long value)
 
 // A match total with at least three digits: 7 -> "007", 101 -> "101",
 // 1000 -> "1000".
-std::string formatScore(long long value);
+inline std::string formatScore(long long value)
+{
+    if (value >= 0 && value < 1000) // every total of a match to 101
+        return {static_cast<char>('0' + value / 100), static_cast<char>('0' + value / 10 % 10),
+                static_cast<char>('0' + value % 10)};
+    return detail::wideText(value, 3);
+}
 
 // A slot number with at least two digits, as the computer's hand list holds
 // them: 3 -> "03", 15 -> "15".
