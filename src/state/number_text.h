@@ -30,6 +30,21 @@ public:
         return reread();
     }
 
+    // Writes the decimal text of a whole number; a field that already holds
+    // exactly that text is left alone.
+    void setWhole(long long value)
+    {
+        if (value >= 0 && value < 10) { // most counts and pips
+            const char digit = static_cast<char>('0' + value);
+            if (text_.size() != 1 || text_[0] != digit) {
+                text_.assign(1, digit);
+                reread();
+            }
+            return;
+        }
+        *this = toText(value);
+    }
+
     const std::string &text() const { return text_; }
     operator const std::string &() const { return text_; }
     bool empty() const { return text_.empty(); }
@@ -67,7 +82,7 @@ inline int readInt(const NumberText &field)
 // Adds delta to the number the field holds and writes it back as text.
 inline void addTo(NumberText &field, long long delta)
 {
-    field = toText(field.whole() + delta);
+    field.setWhole(field.whole() + delta);
 }
 
 // Joined with other text, as the text it holds.

@@ -45,10 +45,11 @@ template <typename InRow>
 void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRow inRow,
                             std::vector<std::string> *listed)
 {
-    count = "0";
+    const bool straight = clock_ && clock_->quietNow();
+    if (!straight)
+        count = "0";
     if (listed)
         listed->clear();
-    const bool straight = clock_ && clock_->quietNow();
     int halves = 0;
     const int n = 7 + extra;
     for (int i = 1; i <= n && i <= kSlots; ++i) {
@@ -64,7 +65,8 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
         if (!straight)
             pump();
     }
-    countIn(count, halves);
+    if (straight)
+        count.setWhole(halves);
 }
 
 void GameWindow::variableppmove()
