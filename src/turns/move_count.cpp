@@ -103,9 +103,11 @@ bool GameWindow::handIsBlocked() const
 
 void GameWindow::arrangehands()
 {
-    const auto closeUp = [this](const std::array<int, kSlots + 1> &hand, bool inRow(float), float top) {
+    // A hand's entries end at 7 + its extra tiles: the deal clears the rest,
+    // and each tile drawn goes to the next entry.
+    const auto closeUp = [this](const Hand &hand, int extra, auto inRow, float top) {
         int col = 0;
-        for (int i = 1; i <= kSlots; ++i) {
+        for (int i = 1; i <= 7 + extra && i <= kSlots; ++i) {
             const int t = hand[i];
             if (t == 0 || !inRow(s_.lcard[t].Top))
                 continue;
@@ -114,8 +116,8 @@ void GameWindow::arrangehands()
             moveHalf(s_.rcard[t], kRowStart + kRowPitch * col, top + kHalfPitch);
         }
     };
-    closeUp(s_.phand, isCountedInPlayerRow, kPlayerRowTop);
-    closeUp(s_.chand, isInComputerRow, kComputerRowTop);
+    closeUp(s_.phand, s_.pextra, [](float top) { return isCountedInPlayerRow(top); }, kPlayerRowTop);
+    closeUp(s_.chand, s_.cextra, [](float top) { return isInComputerRow(top); }, kComputerRowTop);
     variableppmove();
     variableccmove();
 }

@@ -136,7 +136,16 @@ TEST(QuietClock, WhatFallsDueInsideAWaitRunsInsideIt)
         const char *what;
         void (*before)(HeadlessPlatform &);
         std::vector<std::string> seen;
+        double waitMs = 250;
     } cases[] = {
+        {"input due now, and a wait of nothing",
+         [](HeadlessPlatform &p) {
+             HeadlessPlatform::Input move;
+             move.at = static_cast<std::int64_t>(p.tickCount());
+             p.post(move);
+         },
+         {"move at 0"},
+         0},
         {"input posted just before",
          [](HeadlessPlatform &p) {
              HeadlessPlatform::Input move;
@@ -156,9 +165,9 @@ TEST(QuietClock, WhatFallsDueInsideAWaitRunsInsideIt)
         h.platform.processEvents();
         EventLog log(h);
         c.before(h.platform);
-        h.game.Delay(250);
+        h.game.Delay(c.waitMs);
         EXPECT_EQ(log.seen, c.seen);
-        EXPECT_EQ(h.platform.tickCount(), 250);
+        EXPECT_EQ(h.platform.tickCount(), c.waitMs);
     }
 }
 
