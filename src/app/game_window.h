@@ -8,10 +8,11 @@
 #include "tiles/random_source.h"
 
 // std
-#include <functional>
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The game window: every rule of the game is a method of this one class, as
 // the procedures of a desktop form are. They hand values to each other
