@@ -11,19 +11,26 @@
 #include "state/places.h"
 #include "state/text_number.h"
 
+// std
+#include <algorithm>
+
 namespace pipstone {
 
 namespace {
 
 using Work = OneThingAtATime::Work;
 
-int playableHalves(const GameState &s, int slot)
+// How many halves of the tile in `slot` show the pips of an open end.
+int playableHalves(const GameState &s, int slot, double left, double right)
 {
-    const double left = readNumber(s.cu);
-    const double right = readNumber(s.cd);
     const double first = readNumber(s.lcard[slot].Tag);
     const double second = readNumber(s.rcard[slot].Tag);
     return (first == left || first == right) + (second == left || second == right);
+}
+
+int playableHalves(const GameState &s, int slot)
+{
+    return playableHalves(s, slot, readNumber(s.cu), readNumber(s.cd));
 }
 
 // Adds a tile's playable halves to its side's count. The count's text only
@@ -34,39 +41,65 @@ void countIn(NumberText &count, int halves)
         addTo(count, halves);
 }
 
+// Writes a slot number into entry `at` of the list, reusing the entry's text.
+void listAt(std::vector<std::string> &list, std::size_t at, int slot)
+{
+    if (at == list.size()) {
+        list.push_back(twoDigits(slot));
+        return;
+    }
+    std::string &entry = list[at];
+    if (entry.size() == 2) { // every slot number: overwrite the digits
+        entry[0] = static_cast<char>('0' + slot / 10);
+        entry[1] = static_cast<char>('0' + slot % 10);
+    } else {
+        entry = twoDigits(slot);
+    }
+}
+
 } // namespace
 
 // One side's count: the tiles of `hand` still in the side's row (`inRow`
 // reads a first half's Top) against the open ends, with each counted slot
 // added to `listed` when given. While the headless toolkit's clock is quiet
 // no event can come between two entries, so the entries are counted straight
-// through and the text written once.
+// through, the text written once and the list's entries rewritten in place.
 template <typename InRow>
 void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRow inRow,
                             std::vector<std::string> *listed)
 {
-    const bool straight = clock_ && clock_->quietNow();
-    if (!straight)
-        count = "0";
+    const int last = std::min(7 + extra, kSlots);
+    if (clock_ && clock_->quietNow()) {
+        const double left = readNumber(s_.cu);
+        const double right = readNumber(s_.cd);
+        int halves = 0;
+        std::size_t listedCount = 0;
+        for (int i = 1; i <= last; ++i) {
+            const int t = hand[i];
+            if (t > 0 && inRow(s_.lcard[t].Top)) {
+                halves += playableHalves(s_, t, left, right);
+                if (listed)
+                    listAt(*listed, listedCount++, t);
+            }
+        }
+        if (listed)
+            listed->resize(listedCount);
+        count.setWhole(halves);
+        return;
+    }
+
+    count = "0";
     if (listed)
         listed->clear();
-    int halves = 0;
-    const int n = 7 + extra;
-    for (int i = 1; i <= n && i <= kSlots; ++i) {
+    for (int i = 1; i <= last; ++i) {
         const int t = hand[i];
         if (t > 0 && inRow(s_.lcard[t].Top)) {
-            if (straight)
-                halves += playableHalves(s_, t);
-            else
-                countIn(count, playableHalves(s_, t));
+            countIn(count, playableHalves(s_, t));
             if (listed)
                 listed->push_back(twoDigits(t));
         }
-        if (!straight)
-            pump();
+        pump();
     }
-    if (straight)
-        count.setWhole(halves);
 }
 
 void GameWindow::variableppmove()

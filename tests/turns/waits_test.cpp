@@ -11,12 +11,14 @@ namespace pipstone::test {
 namespace {
 
 // What a player sees of a match at one moment: the flying tile, the status,
-// the counts and both totals.
+// the counts, both totals and the computer's row as the cheat view lists it.
 std::string sight(const GameState &s, std::int64_t now)
 {
     std::ostringstream out;
     out << now << ':' << s.Cover.Visible << ',' << s.Cover.Left << ',' << s.Cover.Top << ' ' << s.lStatus.Caption
         << ' ' << s.AvPmove << '/' << s.AvCmove << ' ' << s.compscore.Caption << '-' << s.playerscore.Caption;
+    for (const std::string &slot : s.List1)
+        out << ' ' << slot;
     return out.str();
 }
 
