@@ -141,10 +141,13 @@ private:
 
     // Lets the toolkit's pending events run once; afterwards the step checks
     // that it is still wanted (see one_thing_at_a_time.h).
+    // Nothing can happen before the headless toolkit's clock moves on: no
+    // input, no tick, nobody watching (turns/waits.cpp).
+    bool quiet() const { return clock_ && clock_->quietNow(); }
     void pump()
     {
-        // A quiet virtual clock has nothing to hand over (turns/waits.cpp).
-        if (clock_ && clock_->quietNow())
+        // A quiet clock has nothing to hand over.
+        if (quiet())
             stillWanted();
         else
             pumpToolkit();

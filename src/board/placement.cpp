@@ -50,8 +50,12 @@ void GameWindow::domook()
 
     if (!placed)
         sendBackToDragOrigin(l);
-    variableppmove();
-    variableccmove();
+    // With nothing able to run in between, arrangehands' counts would only
+    // repeat these.
+    if (!quiet()) {
+        variableppmove();
+        variableccmove();
+    }
     arrangehands();
 }
 

@@ -69,7 +69,7 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
                             std::vector<std::string> *listed)
 {
     const int last = std::min(7 + extra, kSlots);
-    if (clock_ && clock_->quietNow()) {
+    if (quiet()) {
         const double left = readNumber(s_.cu);
         const double right = readNumber(s_.cd);
         int halves = 0;

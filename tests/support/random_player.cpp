@@ -19,8 +19,11 @@ bool randomPlayersMove(GameHarness &h, std::mt19937_64 &rng, std::string *said)
 {
     GameState &s = h.s();
     std::uniform_real_distribution<float> anyX(0, 11985), anyY(0, 9375);
-    std::vector<std::pair<int, const float *>> legal;
-    std::vector<int> hand;
+    // Kept from move to move: a match makes thousands of moves.
+    thread_local std::vector<std::pair<int, const float *>> legal;
+    thread_local std::vector<int> hand;
+    legal.clear();
+    hand.clear();
     for (int i = 1; i <= kSlots; ++i) {
         if (s.lcard[i].Top < 7650 || !s.lcard[i].exists)
             continue;
