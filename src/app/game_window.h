@@ -79,6 +79,7 @@ public:
     void variableppmove();
     void variableccmove();
     void arrangehands();
+    void countAndArrange();
     void getturn();
     void changetocomputer();
     void changetoplayer();

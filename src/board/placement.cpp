@@ -50,13 +50,7 @@ void GameWindow::domook()
 
     if (!placed)
         sendBackToDragOrigin(l);
-    // With nothing able to run in between, arrangehands' counts would only
-    // repeat these.
-    if (!quiet()) {
-        variableppmove();
-        variableccmove();
-    }
-    arrangehands();
+    countAndArrange();
 }
 
 // The opening tile lies flat in the middle of the board, first half on the

@@ -155,4 +155,16 @@ void GameWindow::arrangehands()
     variableccmove();
 }
 
+// Counts, then closes up the rows and counts again. Closing up moves tiles only
+// along their own rows, so when nothing can run in between, the second count
+// only repeats the first, and the first is left out.
+void GameWindow::countAndArrange()
+{
+    if (!quiet()) {
+        variableppmove();
+        variableccmove();
+    }
+    arrangehands();
+}
+
 } // namespace pipstone

@@ -53,9 +53,7 @@ void GameWindow::PushButton3_Click()
         return; // there is no fifteenth stock tile
     setTimer(s_.Timer2, TimerId::Timer2, false);
     s_.creveal = 0;
-    variableppmove();
-    variableccmove();
-    arrangehands();
+    countAndArrange();
     addTo(s_.pull, 1);
     const int slot = readInt(s_.pull);
     platform_.playSoundAsync("pic/Move.wav");
@@ -103,9 +101,7 @@ void GameWindow::PushButton3_Click()
     pump();
     first.Visible = second.Visible = true;
     showSlot(slot);
-    variableppmove();
-    variableccmove();
-    arrangehands();
+    countAndArrange();
     setTimer(s_.Timer2, TimerId::Timer2, true);
 }
 

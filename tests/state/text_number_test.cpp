@@ -32,9 +32,28 @@ TEST(TextNumber, ReadsTheLeadingNumberAndWritesPlainText)
             EXPECT_EQ(field, r.text);
         }
     }
-    EXPECT_EQ(toText(0) + " " + toText(7) + " " + toText(-3) + " " + toText(101) + " " + twoDigits(3) + " " + twoDigits(28)
-                  + " " + twoDigits(100) + " " + twoDigits(-3),
-              "0 7 -3 101 03 28 100 -03");
+}
+
+// Each width written at the edges of the short path (up to four digits) and
+// past them.
+TEST(TextNumber, WholeNumbersWriteWithTheirLeastDigits)
+{
+    const struct {
+        long long value;
+        const char *shortest, *slot, *score;
+    } cases[] = {
+        {0, "0", "00", "000"},          {3, "3", "03", "003"},          {7, "7", "07", "007"},
+        {9, "9", "09", "009"},          {10, "10", "10", "010"},        {12, "12", "12", "012"},
+        {28, "28", "28", "028"},        {99, "99", "99", "099"},        {100, "100", "100", "100"},
+        {101, "101", "101", "101"},     {999, "999", "999", "999"},     {1000, "1000", "1000", "1000"},
+        {4925, "4925", "4925", "4925"}, {9999, "9999", "9999", "9999"}, {10000, "10000", "10000", "10000"},
+        {-3, "-3", "-03", "-003"},      {-5, "-5", "-05", "-005"},      {-10, "-10", "-10", "-010"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(toText(c.value), c.shortest) << c.value;
+        EXPECT_EQ(twoDigits(static_cast<int>(c.value)), c.slot) << c.value;
+        EXPECT_EQ(formatScore(c.value), c.score) << c.value;
+    }
 }
 
 TEST(TextNumber, AddingRewritesThePlainNumber)
@@ -54,13 +73,6 @@ TEST(TextNumber, AddingRewritesThePlainNumber)
         EXPECT_EQ(kept, c.after) << '"' << c.before << "\" + " << c.delta;
         EXPECT_EQ(readInt(kept), readInt(c.after)) << '"' << c.before << "\" + " << c.delta;
     }
-}
-
-TEST(TextNumber, ScoresShowAtLeastThreeDigits)
-{
-    const std::pair<int, const char *> cases[] = {{0, "000"}, {7, "007"}, {12, "012"}, {101, "101"}, {1000, "1000"}, {-5, "-005"}};
-    for (const auto &[n, text] : cases)
-        EXPECT_EQ(formatScore(n), text);
 }
 
 } // namespace
