@@ -97,6 +97,8 @@ public:
         bool pumpAfterEachWait;
     };
     void fly(float &coordinate, Flight flight);
+    long unseenWaits(double ms, long most) const;
+    bool passUnseen(std::int64_t moment);
     void PushButton3_Click();
 
     // Scoring (scoring/).

@@ -22,7 +22,9 @@ namespace pipstone {
 //     (once per timer) and runs when the activity is over. So no tick runs
 //     inside a tick, no count inside a count of the same side, no move inside
 //     a move; and since only steps show message boxes, at most one box is
-//     ever open.
+//     ever open. On the headless toolkit's virtual clock, a stretch of a wait
+//     in which only such ticks fall due passes at once, and each timer that
+//     ticked in it is kept the same way (turns/waits.cpp).
 //  3. A press on a tile waits for a tick to end and is lost during a step.
 //     A release waits for a tick to end; during a step the tile held from
 //     before goes back to where it was taken. Get Card does nothing during a

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <limits>
 #include <sstream>
+#include <tuple>
 
 namespace pipstone::test {
 
@@ -91,6 +93,67 @@ TEST(QuietClock, AWaitThatEndsAsSomethingFallsDueIsNotQuiet)
     for (const auto &c : cases) {
         VirtualClock clock{c.now, c.quietUntil};
         EXPECT_EQ(clock.quietWaits(c.ms, c.most), c.quiet) << c.now << ' ' << c.quietUntil << ' ' << c.ms;
+    }
+}
+
+// A stretch with only ticks in it passes as the toolkit would tick through
+// it: each running timer ticks when due, or at once when overdue, and then
+// every 100 ms.
+TEST(QuietClock, PassingTicksMovesEachTimerOnAsItsTicksWouldHave)
+{
+    constexpr std::int64_t kInput = 1000; // input falls due here
+    const struct {
+        std::int64_t now, due1, due2, moment;
+        bool running2;
+        unsigned ticked;
+        std::int64_t after1, after2;
+    } cases[] = {
+        {0, 100, 150, 250, true, 3, 300, 350},   // both tick, Timer1 twice
+        {0, 250, 300, 250, true, 1, 350, 300},   // a tick on the moment itself ticks
+        {0, 251, 251, 250, true, 0, 251, 251},   // due just after
+        {120, 100, 150, 150, true, 3, 220, 250}, // Timer1 overdue: it ticks at once
+        {0, 100, 150, 250, false, 1, 300, 150},  // a stopped timer never ticks
+        {0, 50, 60, 999, true, 3, 1050, 1060},
+    };
+    for (const auto &c : cases) {
+        VirtualClock clock{c.now, 0, kInput, 100, {{{true, c.due1}, {c.running2, c.due2}}}};
+        clock.refresh();
+        ASSERT_TRUE(clock.onlyTicksThrough(c.moment));
+        EXPECT_EQ(clock.passTicksThrough(c.moment), c.ticked) << c.now << ' ' << c.moment;
+        EXPECT_EQ(std::make_tuple(clock.now, clock.timers[0].due, clock.timers[1].due),
+                  std::make_tuple(c.moment, c.after1, c.after2))
+            << c.now << ' ' << c.moment;
+        EXPECT_EQ(clock.quietUntil, std::min({kInput, c.after1, c.running2 ? c.after2 : kInput}));
+    }
+    VirtualClock clock{0, 0, kInput, 100, {}};
+    EXPECT_FALSE(clock.onlyTicksThrough(kInput)); // input due on the moment ends the stretch
+    EXPECT_EQ(clock.waitsWithOnlyTicks(5, 1000), 199);
+}
+
+// A tick that falls due while a step waits is kept and runs as soon as the
+// step is over, whether the waits are passed at once or event by event.
+TEST(QuietClock, TicksThatFallDueDuringAStepRunWhenItEnds)
+{
+    for (const bool watched : {false, true}) {
+        SCOPED_TRACE(watched ? "watched" : "passed at once");
+        GameHarness h;
+        GameState &s = h.s();
+        // The player's turn; ends of 2 and 2 fit none of the player's tiles,
+        // but the stock's first tile, 25, fits.
+        s.first[0] = "1";
+        s.cu = s.cd = "2";
+        s.lStatus.Caption = kYourTurn;
+        s.PushButton3.Enabled = true;
+        h.putTile(1, "25");
+        if (watched)
+            h.platform.watchEventProcessing([] {});
+        const double before = h.platform.tickCount();
+        h.platform.click(ButtonId::GetCard);
+        EXPECT_GT(h.platform.tickCount(), before + 200); // the draw's flight
+        EXPECT_EQ(s.AvPmove, "1");
+        // Only the turn timer's tick turns Get Card off once a tile fits, and
+        // it ran before the click returned.
+        EXPECT_FALSE(s.PushButton3.Enabled);
     }
 }
 

@@ -17,6 +17,12 @@ constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
 
 } // namespace
 
+HeadlessPlatform::HeadlessPlatform()
+{
+    clock_.tickInterval = timing::kTimerInterval;
+    virtualClock_ = &clock_;
+}
+
 void HeadlessPlatform::attach(PlatformEvents *events, const GameState *state)
 {
     events_ = events;
@@ -25,7 +31,7 @@ void HeadlessPlatform::attach(PlatformEvents *events, const GameState *state)
 
 void HeadlessPlatform::setTimerRunning(TimerId timer, bool running)
 {
-    TimerState &t = timers_[index(timer)];
+    VirtualClock::Ticker &t = clock_.timers[index(timer)];
     if (running && !t.running)
         t.due = clock_.now + timing::kTimerInterval;
     t.running = running;
@@ -40,7 +46,7 @@ void HeadlessPlatform::processEvents()
     while (!quitRequested && deliverDueInput()) {
     }
     for (TimerId id : {TimerId::Timer1, TimerId::Timer2}) {
-        TimerState &t = timers_[index(id)];
+        VirtualClock::Ticker &t = clock_.timers[index(id)];
         if (quitRequested || !dueNow(t))
             continue;
         t.due = clock_.now + timing::kTimerInterval;
@@ -74,13 +80,17 @@ void HeadlessPlatform::waitForEvents(double until)
 // before the game handles it.
 void HeadlessPlatform::refreshQuiet()
 {
-    clock_.quietUntil = atEventProcessing_ ? std::numeric_limits<std::int64_t>::min() : nextHappening();
+    if (atEventProcessing_)
+        clock_.inputUntil = std::numeric_limits<std::int64_t>::min();
+    else
+        clock_.inputUntil = queue_.empty() ? kNever : queue_.front().at; // in time order
+    clock_.refresh();
 }
 
 std::int64_t HeadlessPlatform::nextHappening() const
 {
     std::int64_t next = kNever;
-    for (const TimerState &t : timers_)
+    for (const VirtualClock::Ticker &t : clock_.timers)
         if (t.running)
             next = std::min(next, t.due);
     if (!queue_.empty()) // in time order

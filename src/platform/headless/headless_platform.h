@@ -40,7 +40,7 @@ public:
         std::function<void()> look; // Look: runs when the clock reaches `at`
     };
 
-    HeadlessPlatform() { virtualClock_ = &clock_; }
+    HeadlessPlatform();
 
     // Platform
     void attach(PlatformEvents *events, const GameState *state) override;
@@ -83,7 +83,7 @@ public:
     // so a test can see the game as the user sees it then.
     void lookAt(std::int64_t at, std::function<void()> look);
 
-    bool timerRunning(TimerId timer) const { return timers_[index(timer)].running; }
+    bool timerRunning(TimerId timer) const { return clock_.timers[index(timer)].running; }
     // The mouse buttons the user holds down now.
     int buttonsDown() const { return buttonsDown_; }
     // How long each message box stays open before the user presses OK.
@@ -116,14 +116,9 @@ public:
     bool quitRequested = false;
 
 private:
-    struct TimerState {
-        bool running = false;
-        std::int64_t due = 0;
-    };
     static int index(TimerId timer) { return timer == TimerId::Timer1 ? 0 : 1; }
-    bool dueNow(const TimerState &t) const { return t.running && t.due <= clock_.now; }
+    bool dueNow(const VirtualClock::Ticker &t) const { return t.running && t.due <= clock_.now; }
     bool deliverDueInput();
-    bool fireDueTimer();
     std::int64_t nextHappening() const;
     void refreshQuiet();
     void deliver(const Input &input);
@@ -132,9 +127,8 @@ private:
 
     PlatformEvents *events_ = nullptr;
     const GameState *state_ = nullptr;
-    VirtualClock clock_;
+    VirtualClock clock_; // also holds the timers
     std::function<void()> atEventProcessing_;
-    std::array<TimerState, 2> timers_{};
     std::vector<Input> queue_;
     bool pressedOnButton_ = false;
     ButtonId pressedButton_ = ButtonId::NewGame;
