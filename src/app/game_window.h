@@ -120,6 +120,7 @@ private:
     bool placeOnArm(Arm arm);
     void placeOpeningTile(int slot);
     void sendBackToDragOrigin(int slot);
+    void showChosenTile();
 
     // One side's count (turns/move_count.cpp).
     using Hand = std::array<int, kSlots + 1>;

@@ -79,9 +79,16 @@ void GameWindow::lcard_MouseMove(int index, int button, int, float x, float y)
     }
     s_.aids.dropMark = dropTargetAt(index, lLeft, lTop);
     if (fitsAnOpenEnd(s_)) {
-        s_.lblStatusBar.Caption = "You Choose Card  " + s_.mu + " / " + s_.md;
+        showChosenTile();
         pump();
     }
+}
+
+// The status bar names the tile in hand by the pips of its two halves. Written
+// in place: it changes with every move of a drag.
+void GameWindow::showChosenTile()
+{
+    s_.lblStatusBar.Caption.assign("You Choose Card  ").append(s_.mu).append(" / ").append(s_.md);
 }
 
 void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float y)

@@ -41,7 +41,7 @@ void GameWindow::domook()
         s_.psc = toText(readInt(s_.psc) - readInt(s_.lcard[l].Tag) - readInt(s_.rcard[l].Tag));
         addTo(s_.pno, -1);
         s_.lStatus.Caption = kComputerTurn;
-        s_.lblStatusBar.Caption = "You Choose Card  " + s_.mu + " / " + s_.md;
+        showChosenTile();
         drawshape();
         placed = true;
     }

@@ -53,7 +53,13 @@ public:
     double number() const { return number_; }
     int whole() const { return whole_; }
 
-    bool operator==(const NumberText &other) const { return text_ == other.text_; }
+    bool operator==(const NumberText &other) const
+    {
+        // Most fields hold a single digit: compared without a library call.
+        if (text_.size() == 1 && other.text_.size() == 1)
+            return text_[0] == other.text_[0];
+        return text_ == other.text_;
+    }
     bool operator==(std::string_view other) const { return text_ == other; }
 
 private:

@@ -23,11 +23,9 @@ void GameWindow::Timer2_Timer()
     s_.playerscore.Caption = formatScore(readInt(s_.ppsc));
     variableppmove();
     variableccmove();
-    for (int i = 1; i <= kSlots; ++i) {
-        const bool inPlayerRow = s_.lcard[i].Top > kPlayerRowLine;
-        s_.lcard[i].Enabled = inPlayerRow;
-        s_.faceset = inPlayerRow ? 0 : 9;
-    }
+    for (int i = 1; i <= kSlots; ++i)
+        s_.lcard[i].Enabled = s_.lcard[i].Top > kPlayerRowLine;
+    s_.faceset = s_.lcard[kSlots].Enabled ? 0 : 9; // as the last slot lies
     // While the player holds a tile it has left the row and is not counted:
     // the check waits for the release before it ends the hand or passes.
     if (heldSlot_ != 0)

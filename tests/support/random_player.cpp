@@ -28,7 +28,7 @@ bool randomPlayersMove(GameHarness &h, std::mt19937_64 &rng, std::string *said)
         if (s.lcard[i].Top < 7650 || !s.lcard[i].exists)
             continue;
         hand.push_back(i);
-        const std::string &a = s.lcard[i].Tag, &b = s.rcard[i].Tag;
+        const NumberText &a = s.lcard[i].Tag, &b = s.rcard[i].Tag;
         if (readInt(s.first[0]) == 0)
             legal.push_back({i, kLeftEndPoint});
         else {
