@@ -97,8 +97,6 @@ public:
         bool pumpAfterEachWait;
     };
     void fly(float &coordinate, Flight flight);
-    long unseenWaits(double ms, long most) const;
-    bool passUnseen(std::int64_t moment);
     void PushButton3_Click();
 
     // Scoring (scoring/).
@@ -143,11 +141,13 @@ private:
     void keyOnRow(Key key);
     void playByKey(int slot, Arm arm);
 
-    // Lets the toolkit's pending events run once; afterwards the step checks
-    // that it is still wanted (see one_thing_at_a_time.h).
     // Nothing can happen before the headless toolkit's clock moves on: no
     // input, no tick, nobody watching (turns/waits.cpp).
     bool quiet() const { return clock_ && clock_->quietNow(); }
+    long unseenWaits(double ms, long most) const;
+    bool passUnseen(std::int64_t moment);
+    // Lets the toolkit's pending events run once; afterwards the step checks
+    // that it is still wanted (see one_thing_at_a_time.h).
     void pump()
     {
         // A quiet clock has nothing to hand over.

@@ -33,7 +33,7 @@ void HeadlessPlatform::setTimerRunning(TimerId timer, bool running)
 {
     VirtualClock::Ticker &t = clock_.timers[index(timer)];
     if (running && !t.running)
-        t.due = clock_.now + timing::kTimerInterval;
+        t.due = clock_.now + clock_.tickInterval;
     t.running = running;
     refreshQuiet();
 }
@@ -49,7 +49,7 @@ void HeadlessPlatform::processEvents()
         VirtualClock::Ticker &t = clock_.timers[index(id)];
         if (quitRequested || !dueNow(t))
             continue;
-        t.due = clock_.now + timing::kTimerInterval;
+        t.due = clock_.now + clock_.tickInterval;
         refreshQuiet(); // the tick's own waits may pass quietly
         if (events_)
             events_->onTimer(id);
