@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 
 namespace pipstone {
 
@@ -28,15 +29,19 @@ struct VirtualClock {
     std::int64_t tickInterval = 1;
     std::array<Ticker, 2> timers{}; // Timer1, Timer2
 
-    // Notes the first moment anything can happen, after input or a timer
-    // changed.
-    void refresh()
+    // When the first running timer ticks next; never, with none running.
+    std::int64_t nextTick() const
     {
-        quietUntil = inputUntil;
+        std::int64_t next = std::numeric_limits<std::int64_t>::max();
         for (const Ticker &t : timers)
             if (t.running)
-                quietUntil = std::min(quietUntil, t.due);
+                next = std::min(next, t.due);
+        return next;
     }
+
+    // Notes the first moment anything can happen, after input or a timer
+    // changed.
+    void refresh() { quietUntil = std::min(inputUntil, nextTick()); }
 
     bool quietNow() const { return now < quietUntil; }
     // Whether nothing can happen from now until `moment`, that moment included.

@@ -83,19 +83,18 @@ void HeadlessPlatform::refreshQuiet()
     if (atEventProcessing_)
         clock_.inputUntil = std::numeric_limits<std::int64_t>::min();
     else
-        clock_.inputUntil = queue_.empty() ? kNever : queue_.front().at; // in time order
+        clock_.inputUntil = nextInput();
     clock_.refresh();
+}
+
+std::int64_t HeadlessPlatform::nextInput() const
+{
+    return queue_.empty() ? kNever : queue_.front().at; // in time order
 }
 
 std::int64_t HeadlessPlatform::nextHappening() const
 {
-    std::int64_t next = kNever;
-    for (const VirtualClock::Ticker &t : clock_.timers)
-        if (t.running)
-            next = std::min(next, t.due);
-    if (!queue_.empty()) // in time order
-        next = std::min(next, queue_.front().at);
-    return next;
+    return std::min(clock_.nextTick(), nextInput());
 }
 
 void HeadlessPlatform::advance(std::int64_t ms)

@@ -119,6 +119,7 @@ private:
     static int index(TimerId timer) { return timer == TimerId::Timer1 ? 0 : 1; }
     bool dueNow(const VirtualClock::Ticker &t) const { return t.running && t.due <= clock_.now; }
     bool deliverDueInput();
+    std::int64_t nextInput() const;
     std::int64_t nextHappening() const;
     void refreshQuiet();
     void deliver(const Input &input);
