@@ -1,8 +1,8 @@
 #include "text_window.h"
 
 // own
-#include "platform/qt/form_window.h"
-#include "platform/qt/qt_conversions.h"
+#include "platform/qt/window/form_window.h"
+#include "platform/qt/view/qt_conversions.h"
 
 // Qt
 #include <QPainter>

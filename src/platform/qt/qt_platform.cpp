@@ -2,13 +2,13 @@
 
 // own
 #include "app/timing.h"
-#include "platform/qt/form_window.h"
-#include "platform/qt/input_hold.h"
-#include "platform/qt/optional_file.h"
-#include "platform/qt/pointers.h"
-#include "platform/qt/prompt_wakeups.h"
-#include "platform/qt/qt_conversions.h"
-#include "platform/qt/sound_player.h"
+#include "platform/qt/window/form_window.h"
+#include "platform/qt/window/input_hold.h"
+#include "platform/qt/files/optional_file.h"
+#include "platform/qt/files/pointers.h"
+#include "platform/qt/window/prompt_wakeups.h"
+#include "platform/qt/view/qt_conversions.h"
+#include "platform/qt/sound/sound_player.h"
 #include "state/game_state.h"
 
 // Qt

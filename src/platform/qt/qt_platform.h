@@ -2,7 +2,7 @@
 
 // own
 #include "platform/platform.h"
-#include "platform/qt/pointers.h"
+#include "platform/qt/files/pointers.h"
 
 // Qt
 #include <QElapsedTimer>

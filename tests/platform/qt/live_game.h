@@ -2,8 +2,8 @@
 
 // own
 #include "app/game_window.h"
-#include "platform/qt/game_canvas.h"
-#include "platform/qt/qt_conversions.h"
+#include "platform/qt/view/game_canvas.h"
+#include "platform/qt/view/qt_conversions.h"
 #include "platform/qt/qt_platform.h"
 #include "qt_test_support.h"
 #include "tiles/random_source.h"

@@ -15,7 +15,7 @@
 
 // own
 #include "live_game.h"
-#include "platform/qt/form_window.h"
+#include "platform/qt/window/form_window.h"
 #include "support/invariants.h"
 
 // Qt

@@ -1,7 +1,7 @@
 #pragma once
 
 // own
-#include "platform/qt/game_canvas.h"
+#include "platform/qt/view/game_canvas.h"
 #include "platform/qt/qt_platform.h"
 #include "state/game_state.h"
 

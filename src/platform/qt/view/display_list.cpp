@@ -1,0 +1,162 @@
+#include "platform/qt/view/display_list.h"
+
+namespace pipstone {
+
+namespace {
+
+// Calls see(z, shows, item) for every control that may paint on the board,
+// in the order the window was built: marks, then tiles by slot, then the two
+// halves of the flying tile.
+template <typename See>
+void visitControls(const GameState &s, See &&see)
+{
+    const auto shape = [&see](const Shape &c) {
+        see(c.z, c.Visible, DrawnShape{c.Left, c.Top, c.Width, c.Height, c.BorderColor, c.BorderWidth, c.filled,
+                                       c.FillColor});
+    };
+    for (const Shape *mark : {&s.Shape1, &s.Shape2[0], &s.Shape2[1], &s.Shape3, &s.Fir, &s.Shmove})
+        shape(*mark);
+    for (const auto *arm : {&s.Shl, &s.Shr})
+        for (const Shape &cell : *arm)
+            shape(cell);
+    for (int slot = 1; slot <= kSlots; ++slot)
+        for (const Picture *half : {&s.lcard[slot], &s.rcard[slot]})
+            see(half->z, half->exists && half->Visible,
+                DrawnPicture{half->Left, half->Top, half->Width, half->Height, half->picture});
+    // The flying tile's box holds its two halves at fixed places inside it.
+    const CoverBox &cover = s.Cover;
+    see(cover.z, cover.Visible, DrawnPicture{cover.Left, cover.Top, 400, 400, cover.CoverU});
+    see(cover.z, cover.Visible, DrawnPicture{cover.Left, cover.Top + 420, 405, 405, cover.CoverD});
+}
+
+// Calls see(label) for every label, in the order they are painted.
+template <typename See>
+void visitLabels(const GameState &s, See &&see)
+{
+    for (const Label *label : {&s.Label2, &s.Label3, &s.compscore, &s.Label5, &s.Label4, &s.playerscore, &s.lStatus,
+                               &s.lblStatusBar})
+        see(*label);
+}
+
+bool labelShows(const Label &label)
+{
+    return label.Visible && !label.Caption.empty();
+}
+
+bool drawnAs(const Label &label, const DrawnText &text)
+{
+    const Font &f = label.font;
+    return text.text == label.Caption && text.Left == label.Left && text.Top == label.Top &&
+           text.Width == label.Width && text.Height == label.Height && text.family == f.family &&
+           text.points == f.points && text.bold == f.bold && text.centred == f.centred && text.color == f.color;
+}
+
+// Writes a label into the entry of the list that showed a label last time,
+// so that its texts keep their storage.
+void writeText(DrawnText &out, const Label &label)
+{
+    const Font &f = label.font;
+    out.text = label.Caption;
+    out.Left = label.Left;
+    out.Top = label.Top;
+    out.Width = label.Width;
+    out.Height = label.Height;
+    out.family = f.family;
+    out.points = f.points;
+    out.bold = f.bold;
+    out.centred = f.centred;
+    out.color = f.color;
+}
+
+} // namespace
+
+// Controls at the same z keep the order in which the window was built. The
+// items come nearly in order already, so a stable insertion sort is quick and
+// needs no extra storage.
+void DisplayListBuilder::sortByStacking()
+{
+    for (std::size_t i = 1; i < layered_.size(); ++i) {
+        if (layered_[i - 1].z <= layered_[i].z)
+            continue;
+        Layered moving = layered_[i];
+        std::size_t j = i;
+        for (; j > 0 && layered_[j - 1].z > moving.z; --j)
+            layered_[j] = layered_[j - 1];
+        layered_[j] = moving;
+    }
+}
+
+void DisplayListBuilder::build(const GameState &s, DisplayList &list)
+{
+    layered_.clear();
+    zOf_.clear();
+    visitControls(s, [this](long z, bool shows, const auto &item) {
+        if (shows)
+            layered_.push_back({z, static_cast<int>(zOf_.size()), item});
+        zOf_.push_back(z);
+    });
+    sortByStacking();
+
+    // A tile in the hand, a dragged or a flying one has been brought to the
+    // front: it shows above the labels. The board marks lie under them.
+    itemAt_.assign(zOf_.size(), -1);
+    list.items.clear();
+    list.itemsUnderTexts = 0;
+    for (const Layered &entry : layered_) {
+        if (entry.z <= 0)
+            ++list.itemsUnderTexts;
+        itemAt_[entry.control] = static_cast<int>(list.items.size());
+        list.items.push_back(entry.item);
+    }
+
+    textAt_.clear();
+    std::size_t shown = 0;
+    visitLabels(s, [&](const Label &label) {
+        textAt_.push_back(labelShows(label) ? static_cast<int>(shown) : -1);
+        if (!labelShows(label))
+            return;
+        if (shown == list.texts.size())
+            list.texts.emplace_back();
+        writeText(list.texts[shown++], label);
+    });
+    list.texts.resize(shown);
+    built_ = true;
+}
+
+// The same walk as build(), comparing instead of writing. A control whose z
+// changed counts as a change, though the stacking order may be the same.
+bool DisplayListBuilder::stillShows(const GameState &s, const DisplayList &list) const
+{
+    if (!built_)
+        return false;
+    bool same = true;
+    std::size_t control = 0;
+    visitControls(s, [&](long z, bool shows, const auto &item) {
+        const int at = itemAt_[control];
+        if (same && (shows != (at >= 0) || (shows && zOf_[control] != z))) {
+            same = false;
+        } else if (same && shows) {
+            const auto *drawn = std::get_if<std::decay_t<decltype(item)>>(&list.items[at]);
+            same = drawn && *drawn == item;
+        }
+        ++control;
+    });
+    std::size_t label = 0;
+    visitLabels(s, [&](const Label &l) {
+        const int at = textAt_[label++];
+        if (same && labelShows(l) != (at >= 0))
+            same = false;
+        else if (same && at >= 0)
+            same = drawnAs(l, list.texts[at]);
+    });
+    return same;
+}
+
+DisplayList displayListOf(const GameState &state)
+{
+    DisplayList list;
+    DisplayListBuilder().build(state, list);
+    return list;
+}
+
+} // namespace pipstone

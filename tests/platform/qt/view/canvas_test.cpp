@@ -1,0 +1,104 @@
+// own
+#include "platform/qt/view/tile_pictures.h"
+#include "platform/qt/qt_test_support.h"
+
+// Qt
+#include <QMouseEvent>
+
+namespace pipstone::testing {
+namespace {
+
+using Canvas = WindowTest;
+
+TEST_F(Canvas, PaintsTheBoardMarksOnWhite)
+{
+    show();
+    const QImage image = picture();
+    const qreal ratio = image.devicePixelRatio();
+    ASSERT_EQ(image.size() / ratio, QSize(799, 625));
+    // Shape1 is the board frame at 1080, 1005 (72, 67 pixels); the computer's
+    // frame Shape2(0) starts at 30, 45 (2, 3 pixels).
+    const struct {
+        const char *name;
+        QPoint at;
+        QColor colour;
+    } cases[] = {
+        {"background above the board", {400, 30}, Qt::white},
+        {"background inside the board", {300, 200}, Qt::white},
+        {"left line of the board frame", {73, 300}, Qt::black},
+        {"top line of the board frame", {400, 68}, Qt::black},
+        {"red frame of the computer", {3, 40}, QColor(255, 0, 0)},
+        {"blue frame of the player", {3, 540}, QColor(0, 0, 255)},
+        {"grey spot of the first tile", {430, 280}, QColor(224, 224, 224)},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(image.pixelColor(c.at * ratio), c.colour) << c.name;
+}
+
+TEST_F(Canvas, PaintsTilesAndLabelsWhereTheStateHasThemAndOnlyWhenWhatShowsChanged)
+{
+    show();
+    const QImage before = picture();
+    showHalf(state.lcard[1], 3000, 3000).picture = kBackPicture;
+    state.lblStatusBar.Caption = "Playing 5 | 6"; // at 3285, 8910: 219, 594 pixels
+    state.AvCmove = "4";
+    EXPECT_TRUE(canvas().refresh());
+    const QImage after = picture();
+    EXPECT_EQ(before.pixelColor(205, 205), Qt::white);
+    EXPECT_EQ(after.pixelColor(205, 205), tilePictureImage(kBackPicture, 27).pixelColor(5, 5));
+    EXPECT_NE(after.pixelColor(205, 205), Qt::white);
+    EXPECT_TRUE(before.copy(QRect(219, 594, 150, 25)) != after.copy(QRect(219, 594, 150, 25)));
+    EXPECT_TRUE(before.copy(QRect(600, 594, 100, 25)) == after.copy(QRect(600, 594, 100, 25)));
+    state.AvCmove = "5";
+    EXPECT_FALSE(canvas().refresh());
+    state.lStatus.Caption = "Status: Your Turn";
+    EXPECT_TRUE(canvas().refresh());
+    EXPECT_FALSE(canvas().refresh());
+}
+
+TEST_F(Canvas, MouseEventsReachTheGameInTwipsWithButtonAndShiftCodes)
+{
+    show();
+    const struct {
+        Qt::MouseButton button;
+        Qt::KeyboardModifiers modifiers;
+        int code, shift;
+    } clicks[] = {
+        {Qt::LeftButton, Qt::NoModifier, 1, 0},
+        {Qt::LeftButton, Qt::ShiftModifier, 1, 1},
+        {Qt::RightButton, Qt::ControlModifier, 2, 2},
+        {Qt::MiddleButton, Qt::AltModifier | Qt::ShiftModifier, 4, 5},
+    };
+    for (const auto &c : clicks) {
+        events.mouse.clear();
+        QTest::mousePress(&canvas(), c.button, c.modifiers, QPoint(140, 520));
+        QTest::mouseRelease(&canvas(), c.button, c.modifiers, QPoint(141, 522));
+        EXPECT_EQ(events.mouse, (std::vector<MouseCall>{{'d', 2100, 7800, c.code, c.shift},
+                                                        {'u', 2115, 7830, c.code, c.shift}}))
+            << c.code << " " << c.shift;
+    }
+    // A move carries the sum of the buttons held.
+    const std::pair<Qt::MouseButtons, int> moves[] = {
+        {Qt::NoButton, 0}, {Qt::LeftButton, 1}, {Qt::RightButton, 2}, {Qt::LeftButton | Qt::MiddleButton, 5}};
+    for (const auto &[held, code] : moves) {
+        events.mouse.clear();
+        const QPointF at(400.5, 300);
+        QMouseEvent move(QEvent::MouseMove, at, canvas().mapToGlobal(at), Qt::NoButton, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&canvas(), &move);
+        EXPECT_EQ(events.mouse, (std::vector<MouseCall>{{'m', 6007.5f, 4500, code, 0}})) << code;
+    }
+}
+
+TEST_F(Canvas, TheGrabbingHandShowsOverAFirstHalf)
+{
+    show();
+    showHalf(state.lcard[2], 3000, 7675).handPointer = true;
+    platform.stateChanged();
+    QTest::mouseMove(&canvas(), QPoint(210, 520));
+    EXPECT_EQ(canvas().cursor().shape(), Qt::BitmapCursor);
+    QTest::mouseMove(&canvas(), QPoint(400, 300));
+    EXPECT_EQ(canvas().cursor().shape(), Qt::ArrowCursor);
+}
+
+} // namespace
+} // namespace pipstone::testing

@@ -1,0 +1,129 @@
+// own
+#include "platform/qt/qt_test_support.h"
+
+// Qt
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace pipstone::testing {
+namespace {
+
+using Window = WindowTest;
+
+const std::pair<QString, ButtonId> kButtons[] = {{QStringLiteral("New Game"), ButtonId::NewGame},
+                                                 {QStringLiteral("Cheat Comp."), ButtonId::CheatComp},
+                                                 {QStringLiteral("Get Card"), ButtonId::GetCard}};
+
+TEST_F(Window, OpensWithItsSizeCaptionAndButtonsAndClosingEndsTheLoopAlsoFromInsideAWait)
+{
+    show();
+    EXPECT_EQ(platform.window().size(), QSize(799, 625));
+    EXPECT_EQ(platform.window().windowTitle(), QStringLiteral("Pipstone"));
+    for (const auto &[caption, id] : kButtons)
+        EXPECT_TRUE(button(caption) && button(caption)->isVisible()) << caption.toStdString();
+    bool waitEnded = false;
+    QTimer::singleShot(0, [this, &waitEnded] {
+        const std::int64_t giveUp = platform.tickCount() + 5000; // a step waiting until the window closes
+        while (events.closes == 0 && platform.tickCount() < giveUp)
+            platform.waitForEvents(giveUp);
+        waitEnded = true;
+    });
+    QTimer::singleShot(30, [this] { platform.window().close(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(waitEnded);
+    EXPECT_EQ(events.closes, 1);
+    EXPECT_FALSE(platform.window().isVisible());
+}
+
+TEST_F(Window, ButtonsReportClicksAndHoversAndFollowTheState)
+{
+    show();
+    for (const auto &[caption, id] : kButtons) {
+        events.clicks.clear();
+        QTest::mouseMove(&canvas(), QPoint(400, 300)); // from outside the button, whatever ran before
+        QTest::mouseMove(button(caption), QPoint(10, 10));
+        QTest::mouseClick(button(caption), Qt::LeftButton);
+        EXPECT_EQ(events.clicks, std::vector<ButtonId>{id}) << caption.toStdString();
+        EXPECT_TRUE(!events.hovers.empty() && events.hovers.back() == id) << caption.toStdString();
+    }
+    state.caption = "Pipstone - hand 2";
+    state.PushButton3.Enabled = false;
+    state.PushButton2.Caption = "Hide Comp.";
+    platform.stateChanged();
+    EXPECT_EQ(platform.window().windowTitle(), QStringLiteral("Pipstone - hand 2"));
+    EXPECT_NE(button(QStringLiteral("Hide Comp.")), nullptr);
+    events.clicks.clear();
+    QTest::mouseClick(button(QStringLiteral("Get Card")), Qt::LeftButton);
+    EXPECT_TRUE(events.clicks.empty());
+}
+
+TEST_F(Window, UnderASkinTheButtonsAreTouchedOnlyWhenTheirRecordChanges)
+{
+    QDir(folder.path()).mkpath(QStringLiteral("x"));
+    ASSERT_TRUE(writeFile(folder.filePath(QStringLiteral("x/o.cjs")), "QPushButton { font: bold 40px serif; }"));
+    platform.applySkin("x/o.cjs");
+    show();
+    struct Touches : QObject {
+        int count = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            const auto type = event->type();
+            count += type == QEvent::FontChange || type == QEvent::StyleChange || type == QEvent::EnabledChange ||
+                     type == QEvent::Move || type == QEvent::Resize || type == QEvent::Paint;
+            return false;
+        }
+    } touches;
+    QTest::qWait(20);
+    for (QPushButton *b : platform.window().findChildren<QPushButton *>())
+        b->installEventFilter(&touches);
+    for (int tick = 0; tick < 10; ++tick) {
+        platform.repaintNow();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(touches.count, 0) << "ticks that change nothing restyle the buttons";
+    state.PushButton3.Enabled = false;
+    platform.repaintNow();
+    EXPECT_FALSE(button(QStringLiteral("Get Card"))->isEnabled());
+    EXPECT_GT(touches.count, 0);
+}
+
+TEST_F(Window, AfterTheFirstHoverTheWholeWindowShowsTheCustomPointer)
+{
+    copyAsset(QStringLiteral("HAND-M.CUR"));
+    ASSERT_TRUE(platform.loadPointer("HAND-M.CUR"));
+    platform.stateChanged();
+    EXPECT_EQ(platform.window().cursor().shape(), Qt::ArrowCursor);
+    state.customPointer = true;
+    platform.stateChanged();
+    EXPECT_EQ(platform.window().cursor().hotSpot(), QPoint(5, 0));
+    EXPECT_EQ(button(QStringLiteral("New Game"))->cursor().shape(), Qt::BitmapCursor);
+}
+
+TEST_F(Window, MessageBoxesShowTheirLinesReturnWhenClosedAndEndWithTheWindow)
+{
+    show();
+    QString text, title;
+    bool boxReturned = false;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(20, [&] {
+            auto *box = openBox();
+            ASSERT_NE(box, nullptr);
+            std::tie(text, title) = std::pair(box->text(), box->windowTitle());
+            box->button(QMessageBox::Ok)->click();
+        });
+        platform.messageBox("You Win This Hand\r\nScore = 012", "  Brisk Domino     Max Score = 101  ");
+        QTimer::singleShot(50, [this] { platform.window().close(); });
+        platform.messageBox("Computer Will Take Extra Card", ""); // left open until the window closes
+        boxReturned = true;
+    });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(text, QStringLiteral("You Win This Hand\nScore = 012"));
+    EXPECT_EQ(title, QStringLiteral("  Brisk Domino     Max Score = 101  "));
+    EXPECT_TRUE(boxReturned);
+    EXPECT_EQ(openBox(), nullptr);
+    platform.messageBox("too late", ""); // no box may open a loop of its own again
+}
+
+} // namespace
+} // namespace pipstone::testing
