@@ -1,5 +1,8 @@
 #pragma once
 
+// Room: access. What a screen reader finds and hears: the board's
+// accessible objects and the narrator that announces the game's happenings.
+
 // Qt
 #include <QString>
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// Room: files. The optional files next to the program: reading them safely,
+// and the hand pointer made from HAND-M.CUR.
+
 // Qt
 #include <QByteArray>
 #include <QString>

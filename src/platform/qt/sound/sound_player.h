@@ -1,5 +1,8 @@
 #pragma once
 
+// Room: sound. The move sound: the wave file and its checks, the player, and
+// the speaker module (module/) that holds the sound libraries apart.
+
 // own
 #include "platform/qt/sound/sound_output.h"
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// Room: view. What the player sees: the canvas, the display list it paints
+// from, the tile pictures and their cache, the drag aids, twips to pixels.
+
 // own
 #include "platform/qt/view/aids_view.h"
 #include "platform/qt/view/display_list.h"

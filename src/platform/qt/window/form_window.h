@@ -1,5 +1,8 @@
 #pragma once
 
+// Room: window. The top-level window, its three buttons, the hold on input
+// while a box is open, the prompt wakeups of waits and the window icon.
+
 // own
 #include "platform/qt/window/game_buttons.h"
 #include "platform/qt/view/game_canvas.h"
