@@ -50,17 +50,20 @@ bench: deps
 	cmake --build $(BUILD) --target pipstone_bench -j $(JOBS)
 	./$(BUILD)/bench/pipstone_bench
 
-# Small faults planted in the game core one at a time, with the core and
-# reliability tests run against each (README.md, "Other commands"). Slow: not
-# part of `make test`.
+# Small faults planted one at a time in the game core and the headless toolkit
+# the tests stand on, with the core and reliability tests run against each
+# (README.md, "Other commands"). Each run draws a fresh sample; it prints its
+# seed, and MUTANTS_SEED=<seed> repeats it. Slow: not part of `make test`.
 MUTANTS        ?= ../shared/tools/mutants
 MUTANTS_SAMPLE ?= 100
-MUTANTS_SEED   ?= 101
+ifndef MUTANTS_SEED
+MUTANTS_SEED   := $(shell od -An -N3 -tu4 /dev/urandom | tr -d ' ')
+endif
 MUTANTS_CMAKE  ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIPSTONE_BENCH=OFF \
                   $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 mutants:
+	@echo "mutants: seed $(MUTANTS_SEED) (repeat with MUTANTS_SEED=$(MUTANTS_SEED))"
 	$(MUTANTS) --sample $(MUTANTS_SAMPLE) --seed $(MUTANTS_SEED) --equivalent tests/equivalent-mutants.txt \
 	  --cmake-args "$(MUTANTS_CMAKE)" --targets "pipstone_tests pipstone_reliability" \
-	  --test "tests/pipstone_tests && tests/pipstone_reliability" \
-	  src/app src/board src/turns src/scoring src/tiles src/state
+	  --test "tests/pipstone_tests && tests/pipstone_reliability" src

@@ -7,26 +7,36 @@ namespace pipstone::test {
 namespace {
 
 // No bare key deals a hand or ends the program; the chords and F1 do what
-// their buttons and the close box do.
-TEST(Keyboard, OnlyTheChordsDealOrQuitAndF1OpensTheHelpPage)
+// their buttons and the close box do, G presses Get Card (the dealt row holds
+// no blank, so at the opening it may draw), C shows the computer's hand, and
+// Up and Down with no tile chosen yet open with the first tile of the row.
+TEST(Keyboard, EachKeyDoesWhatItsButtonDoesAndNothingElse)
 {
     const struct {
         Key key;
         const char *mturnAfter;
+        const char *pnoAfter;
+        bool cheatShown;
         bool closed;
         int helpPages;
     } cases[] = {
-        {Key::Left, "1", false, 0},  {Key::Right, "1", false, 0}, {Key::Home, "1", false, 0},
-        {Key::End, "1", false, 0},   {Key::Up, "1", false, 0},    {Key::Down, "1", false, 0},
-        {Key::G, "1", false, 0},     {Key::C, "1", false, 0},     {Key::F1, "1", false, 1},
-        {Key::CtrlN, "2", false, 0}, {Key::CtrlQ, "1", true, 0},
+        {Key::Left, "1", "7", false, false, 0},  {Key::Right, "1", "7", false, false, 0},
+        {Key::Home, "1", "7", false, false, 0},  {Key::End, "1", "7", false, false, 0},
+        {Key::Up, "1", "6", false, false, 0},    {Key::Down, "1", "6", false, false, 0},
+        {Key::G, "1", "8", false, false, 0},     {Key::C, "1", "7", true, false, 0},
+        {Key::F1, "1", "7", false, false, 1},    {Key::CtrlN, "2", "7", false, false, 0},
+        {Key::CtrlQ, "1", "7", false, true, 0},
     };
     for (const auto &d : cases) {
         SCOPED_TRACE(static_cast<int>(d.key));
         GameHarness h;
+        bool cheatShown = false;
+        h.platform.lookAt(h.platform.tickCount() + 500, [&] { cheatShown = h.s().Showcomppic == 1; });
         h.platform.keyPress(d.key);
         h.advance(1500);
         EXPECT_EQ(h.s().mturn, d.mturnAfter);
+        EXPECT_EQ(h.s().pno, d.pnoAfter);
+        EXPECT_EQ(cheatShown, d.cheatShown);
         EXPECT_EQ(h.game.closed(), d.closed);
         EXPECT_EQ(h.platform.quitRequested, d.closed);
         EXPECT_EQ(h.platform.helpPagesOpened, d.helpPages);
