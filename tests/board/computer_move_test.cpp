@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -75,10 +77,17 @@ TEST(ComputerMove, PlaysTheLastFittingTileOfItsListAtItsEnd)
         h.s().lcard[c.chosen].Left = h.s().rcard[c.chosen].Left = c.startLeft;
         std::vector<float> lefts, tops; // where the flying tile stood, millisecond by millisecond
         bool aboveEverything = true;
+        std::set<std::pair<int, int>> faces; // the flying tile shows its own faces, upright
+        std::int64_t firstSeen = -1, lastSeen = -1;
         for (std::int64_t t = 0; t < 1500; ++t)
-            h.platform.lookAt(t, [&] {
+            h.platform.lookAt(t, [&, t] {
                 const CoverBox &cover = h.s().Cover;
                 aboveEverything = aboveEverything && (!cover.Visible || cover.z == h.s().zTop);
+                if (cover.Visible) {
+                    faces.insert({cover.CoverU, cover.CoverD});
+                    firstSeen = firstSeen < 0 ? t : firstSeen;
+                    lastSeen = t;
+                }
                 if (cover.Visible && (lefts.empty() || lefts.back() != cover.Left || tops.back() != cover.Top))
                     lefts.push_back(cover.Left), tops.push_back(cover.Top);
             });
@@ -90,6 +99,12 @@ TEST(ComputerMove, PlaysTheLastFittingTileOfItsListAtItsEnd)
         EXPECT_EQ(std::make_tuple(lefts.front(), tops.front(), lefts.back(), tops.back()),
                   std::make_tuple(c.startLeft, 60.f, c.lastAcross, 4020.f));
         EXPECT_EQ(s.Label8 + "," + s.Label9 + "," + s.Label10, c.labels);
+        const std::set<std::pair<int, int>> ownFaces{
+            {readInt(s.lcard[c.chosen].Tag) + 1, readInt(s.rcard[c.chosen].Tag) + 1}};
+        EXPECT_EQ(faces, ownFaces);
+        // A millisecond for each step across, five for each of the 100 down.
+        const long across = c.startLeft == c.lastAcross ? 0 : std::lround(std::abs(c.lastAcross - c.startLeft)) / 40 + 1;
+        EXPECT_EQ(lastSeen - firstSeen + 1, across + 500);
         EXPECT_EQ(std::make_tuple(s.lcard[c.chosen].Left, s.lcard[c.chosen].Top, s.rcard[c.chosen].Left, s.rcard[c.chosen].Top),
                   std::make_tuple(c.firstLeft, c.firstTop, c.secondLeft, c.secondTop));
         EXPECT_EQ(s.cu, c.newCu);

@@ -49,8 +49,13 @@ TEST(Stock, ADrawFliesToTheEndOfTheRowOfTheSideToMove)
                     lefts.push_back(s.Cover.Left), tops.push_back(s.Cover.Top),
                         pictures.insert({s.Cover.CoverU, s.Cover.CoverD, s.lcard[slot].Visible || s.rcard[slot].Visible ? 0 : 8});
             });
+        const std::int64_t pressed = h.platform.tickCount();
         h.game.PushButton3_Click();
-        // From above the stock slot across to the row's end, then to the row, 40 at a step.
+        // From above the stock slot across to the row's end, then to the row,
+        // 40 twips every 5 ms.
+        // The player's tile: 98 steps across and 111 down; the computer's 122
+        // across and 27 up.
+        EXPECT_EQ(h.platform.tickCount() - pressed, player ? 1045 : 745);
         ASSERT_FALSE(lefts.empty());
         EXPECT_EQ(std::make_tuple(lefts.front(), tops.front(), lefts.back(), tops.back()),
                   std::make_tuple(340.f, player ? 3275.f : 1100.f, player ? 4220.f : 5180.f, player ? 7675.f : 60.f));
