@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace pipstone::test {
 namespace {
 
@@ -41,6 +43,48 @@ TEST(Keyboard, EachKeyDoesWhatItsButtonDoesAndNothingElse)
         EXPECT_EQ(h.platform.quitRequested, d.closed);
         EXPECT_EQ(h.platform.helpPagesOpened, d.helpPages);
     }
+}
+
+// Left, Right, Home and End move the frame along the row and stop at its
+// ends; the first key only shows the frame, on the tile it names.
+TEST(Keyboard, TheArrowsHomeAndEndChooseAlongTheRow)
+{
+    const struct {
+        std::vector<Key> keys;
+        int chosen;
+    } cases[] = {
+        {{Key::Right}, 0},
+        {{Key::Left}, 0},
+        {{Key::End}, 6},
+        {{Key::Right, Key::Right, Key::Right}, 2},
+        {{Key::End, Key::Left, Key::Left}, 4},
+        {{Key::End, Key::Right}, 6},
+        {{Key::End, Key::Home}, 0},
+        {{Key::Home, Key::Left}, 0},
+        {{Key::End, Key::Home, Key::Right}, 1},
+    };
+    for (const auto &c : cases) {
+        GameHarness h;
+        for (Key key : c.keys)
+            h.platform.keyPress(key);
+        EXPECT_EQ(h.s().aids.chosen, c.chosen) << testing::PrintToString(c.keys.size()) << " keys, first "
+                                               << static_cast<int>(c.keys.front());
+    }
+}
+
+// The view comes down after its second, and the next press shows it again.
+TEST(Keyboard, CShowsTheComputersHandAgainOnceTheViewIsDown)
+{
+    GameHarness h;
+    int views = 0;
+    for (std::int64_t t = 500; t < 4000; t += 1000)
+        h.platform.lookAt(t, [&] { views += h.s().Showcomppic; });
+    h.platform.keyPress(Key::C);
+    h.advance(2000);
+    h.platform.keyPress(Key::C);
+    h.advance(2000);
+    EXPECT_EQ(views, 2);
+    EXPECT_EQ(h.s().Showcomppic, 0);
 }
 
 int rowSlot(GameHarness &h, int place)
