@@ -79,12 +79,15 @@ TEST(ComputerMove, PlaysTheLastFittingTileOfItsListAtItsEnd)
         bool aboveEverything = true;
         std::set<std::pair<int, int>> faces; // the flying tile shows its own faces, upright
         std::int64_t firstSeen = -1, lastSeen = -1;
+        bool tileHiddenInFlight = true; // only the flying box shows it, never a second copy
         for (std::int64_t t = 0; t < 1500; ++t)
             h.platform.lookAt(t, [&, t] {
                 const CoverBox &cover = h.s().Cover;
                 aboveEverything = aboveEverything && (!cover.Visible || cover.z == h.s().zTop);
                 if (cover.Visible) {
                     faces.insert({cover.CoverU, cover.CoverD});
+                    tileHiddenInFlight = tileHiddenInFlight && !h.s().lcard[c.chosen].Visible
+                                         && !h.s().rcard[c.chosen].Visible;
                     firstSeen = firstSeen < 0 ? t : firstSeen;
                     lastSeen = t;
                 }
@@ -102,6 +105,7 @@ TEST(ComputerMove, PlaysTheLastFittingTileOfItsListAtItsEnd)
         const std::set<std::pair<int, int>> ownFaces{
             {readInt(s.lcard[c.chosen].Tag) + 1, readInt(s.rcard[c.chosen].Tag) + 1}};
         EXPECT_EQ(faces, ownFaces);
+        EXPECT_TRUE(tileHiddenInFlight);
         // A millisecond for each step across, five for each of the 100 down.
         const long across = c.startLeft == c.lastAcross ? 0 : std::lround(std::abs(c.lastAcross - c.startLeft)) / 40 + 1;
         EXPECT_EQ(lastSeen - firstSeen + 1, across + 500);

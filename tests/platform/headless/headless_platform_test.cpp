@@ -88,6 +88,10 @@ TEST(HeadlessToolkit, RoutesTheMouseAsTheWindowSystemDoes)
         {"a click on a button", true, {{Kind::Press, 2100, 100, 1}, {Kind::Release, 2200, 200, 1}}, {"click GetCard"}},
         {"let go off the button", true, {{Kind::Press, 2100, 100, 1}, {Kind::Release, 2600, 100, 1}}, {}},
         {"let go on another button", true, {{Kind::Press, 2100, 100, 1}, {Kind::Release, 100, 100, 1}}, {}},
+        {"a button's left and top edges are on it", true,
+         {{Kind::Press, 2000, 0, 1}, {Kind::Release, 2000, 0, 1}}, {"click GetCard"}},
+        {"its right and bottom edges are not", true,
+         {{Kind::Press, 2500, 100, 1}, {Kind::Release, 2100, 500, 1}}, {"down 2500,100 1", "up 2100,500 1"}},
         {"a disabled button", false, {{Kind::Press, 2100, 100, 1}, {Kind::Release, 2100, 100, 1}}, {}},
         {"the right button", true, {{Kind::Press, 1100, 100, 2}, {Kind::Release, 1100, 100, 2}}, {}},
         {"a button holds its press", true,
@@ -147,6 +151,10 @@ TEST(HeadlessToolkit, DeliversInputAndTicksAtTheirMomentsInsideWaits)
                                             "230 tick1", "250 close"};
     EXPECT_EQ(desk.log.events, expected);
     EXPECT_EQ(desk.platform.tickCount(), 800);
+
+    // Waiting for something that never comes lets at least the whole limit pass.
+    desk.platform.advanceUntil([] { return false; }, 21, 10);
+    EXPECT_EQ(desk.platform.tickCount(), 830);
 }
 
 // A modal box keeps the mouse, the buttons and the keys from the window for as
