@@ -80,6 +80,8 @@ TEST(ComputerMove, PlaysTheLastFittingTileOfItsListAtItsEnd)
         std::set<std::pair<int, int>> faces; // the flying tile shows its own faces, upright
         std::int64_t firstSeen = -1, lastSeen = -1;
         bool tileHiddenInFlight = true; // only the flying box shows it, never a second copy
+        bool everyStepShown = true;      // the toolkit hears of each step before the wait that shows it
+        int changesAtLastStep = -1;
         for (std::int64_t t = 0; t < 1500; ++t)
             h.platform.lookAt(t, [&, t] {
                 const CoverBox &cover = h.s().Cover;
@@ -91,8 +93,11 @@ TEST(ComputerMove, PlaysTheLastFittingTileOfItsListAtItsEnd)
                     firstSeen = firstSeen < 0 ? t : firstSeen;
                     lastSeen = t;
                 }
-                if (cover.Visible && (lefts.empty() || lefts.back() != cover.Left || tops.back() != cover.Top))
+                if (cover.Visible && (lefts.empty() || lefts.back() != cover.Left || tops.back() != cover.Top)) {
                     lefts.push_back(cover.Left), tops.push_back(cover.Top);
+                    everyStepShown = everyStepShown && h.platform.stateChanges > changesAtLastStep;
+                    changesAtLastStep = h.platform.stateChanges;
+                }
             });
         ASSERT_TRUE(h.untilPlayersTurn(5000));
         const GameState &s = h.s();
@@ -106,6 +111,7 @@ TEST(ComputerMove, PlaysTheLastFittingTileOfItsListAtItsEnd)
             {readInt(s.lcard[c.chosen].Tag) + 1, readInt(s.rcard[c.chosen].Tag) + 1}};
         EXPECT_EQ(faces, ownFaces);
         EXPECT_TRUE(tileHiddenInFlight);
+        EXPECT_TRUE(everyStepShown);
         // A millisecond for each step across, five for each of the 100 down.
         const long across = c.startLeft == c.lastAcross ? 0 : std::lround(std::abs(c.lastAcross - c.startLeft)) / 40 + 1;
         EXPECT_EQ(lastSeen - firstSeen + 1, across + 500);

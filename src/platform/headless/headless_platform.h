@@ -55,7 +55,7 @@ public:
     void playSoundAsync(const std::string &relativePath) override;
     void centerWindow() override { ++centred; }
     void openHelpPage() override { ++helpPagesOpened; }
-    void stateChanged() override {}
+    void stateChanged() override { ++stateChanges; }
     void repaintNow() override { ++repaints; }
     void quit() override { quitRequested = true; }
 
@@ -112,6 +112,7 @@ public:
     int helpPagesOpened = 0;
     std::vector<std::string> skinsApplied;
     int centred = 0;
+    int stateChanges = 0;
     int repaints = 0;
     bool quitRequested = false;
 
