@@ -172,4 +172,34 @@ TEST(OneStepAtATime, ADropDuringTheComputersMoveOrADrawGoesBack)
     }
 }
 
+// A Get Card click that lands while a tick counts is kept for the tick's end:
+// it draws one tile then, never inside the tick and never twice.
+TEST(OneStepAtATime, GetCardClickedInsideATickDrawsOnceWhenTheTickEnds)
+{
+    GameHarness h;
+    h.game.arrangehands();
+    std::tie(h.s().first[0], h.s().cu, h.s().cd) = std::tuple("1", "2", "2"); // nothing of the row fits
+    h.s().PushButton3.Enabled = true;
+    bool clicked = false, drewInsideATick = false;
+    h.platform.watchEventProcessing([&] {
+        const auto &activity = h.game.activity();
+        drewInsideATick = drewInsideATick
+                          || (activity.running(Work::Draw)
+                              && (activity.running(Work::Timer1Tick) || activity.running(Work::Timer2Tick)));
+        if (!clicked && activity.busy() && !activity.inStep()) {
+            clicked = true;
+            Input click;
+            click.kind = Input::Kind::Click;
+            click.target = ButtonId::GetCard;
+            click.at = static_cast<std::int64_t>(h.platform.tickCount());
+            h.platform.post(click);
+        }
+    });
+    h.advance(3000);
+    ASSERT_TRUE(clicked);
+    EXPECT_FALSE(drewInsideATick);
+    EXPECT_EQ(h.s().pull + h.s().pno, "18");
+    EXPECT_LE(h.game.activity().deepest(Work::Draw), 1);
+}
+
 } // namespace pipstone::test
