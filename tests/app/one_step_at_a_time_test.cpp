@@ -202,4 +202,22 @@ TEST(OneStepAtATime, GetCardClickedInsideATickDrawsOnceWhenTheTickEnds)
     EXPECT_LE(h.game.activity().deepest(Work::Draw), 1);
 }
 
+// A window system may still hand over events queued before the close took
+// effect; once closed, the game takes none of them.
+TEST(OneStepAtATime, NothingReachesTheGameOnceItIsClosed)
+{
+    GameHarness h;
+    h.game.onClose();
+    const std::string before = snapshot(h.s());
+    h.game.onTimer(TimerId::Timer1);
+    h.game.onTimer(TimerId::Timer2);
+    h.game.onButtonClick(ButtonId::NewGame);
+    h.game.onKey(Key::Down);
+    h.game.onMouseDown(h.centreX(22), h.centreY(22), kLeftButton, 0);
+    h.game.onMouseMove(3000, 5000, kLeftButton, 0);
+    h.game.onMouseUp(3000, 5000, kLeftButton, 0);
+    EXPECT_EQ(snapshot(h.s()), before);
+    EXPECT_EQ(h.game.heldSlot(), 0);
+}
+
 } // namespace pipstone::test

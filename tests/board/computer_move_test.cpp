@@ -58,6 +58,7 @@ TEST(ComputerMove, PlaysTheLastFittingTileOfItsListAtItsEnd)
         const char *labels; // Label8, Label9 (the cell) and Label10 (the start)
         float lastAcross, firstLeft, firstTop, secondLeft, secondTop;
         const char *newCu, *newCd, *statusLine;
+        const char *leftArm = "0"; // tiles laid on the left arm so far
     } cases[] = {
         {"the later of two fitting tiles", {"00", "13", "01", "02", "04", "56", "06"}, 20, 4260, "7095,4020,4260", 7060,
          7120, 4045, 7540, 4045, "3", "6", "Computer Choose Card   5 / 6"},
@@ -69,11 +70,15 @@ TEST(ComputerMove, PlaysTheLastFittingTileOfItsListAtItsEnd)
          4900, 4045, 5320, 4045, "1", "5", "Computer Choose Card   1 / 3"},
         {"a flight leftwards", {"00", "01", "02", "13", "04", "06", "11"}, 18, 6875, "4875,4020,6875", 4875, 4900,
          4045, 5320, 4045, "1", "5", "Computer Choose Card   1 / 3"},
+        {"the left arm's third cell", {"00", "01", "02", "13", "04", "06", "11"}, 18, 3290, "3075,4020,3290", 3090,
+         3100, 4045, 3520, 4045, "1", "5",
+         "Computer Choose Card   1 / 3", "2"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         GameHarness h;
         computersTurn(h, c.hand, "3", "5");
+        h.s().first[2] = c.leftArm;
         h.s().lcard[c.chosen].Left = h.s().rcard[c.chosen].Left = c.startLeft;
         std::vector<float> lefts, tops; // where the flying tile stood, millisecond by millisecond
         bool aboveEverything = true;
