@@ -7,6 +7,9 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+// std
+#include <utility>
+
 namespace pipstone {
 
 namespace {

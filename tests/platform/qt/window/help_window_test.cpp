@@ -4,8 +4,12 @@
 #include "platform/qt/qt_test_support.h"
 
 // Qt
+#include <QFileInfo>
 #include <QProcess>
 #include <QTextBrowser>
+
+// std
+#include <memory>
 
 namespace pipstone::testing {
 namespace {
