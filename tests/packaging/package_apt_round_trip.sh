@@ -2,7 +2,8 @@
 # `make test-install`, as root: `apt-get install ./pipstone_*.deb` puts
 # pipstone on the PATH with its menu entry, icon and manual page, the
 # installed game starts and finds its files, and `apt-get purge pipstone`
-# takes every file and dpkg's record of it away again. It changes the system
+# takes every file and dpkg's record of it away again, with any package the
+# install brought along. It changes the system
 # while it runs, so `make test` leaves it out. Refuses without root, and when
 # pipstone is installed already: that copy is the user's.
 # Usage: package_apt_round_trip.sh PACKAGE SOURCE_FOLDER
@@ -19,8 +20,12 @@ if dpkg-query -W -f='${Status}' pipstone 2>/dev/null | grep -q "installed"; then
 fi
 apt() { DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 -y -qq "$@" >/dev/null; }
 
-apt install "$deb"
-trap 'apt purge pipstone' EXIT
+installed() { dpkg-query -W -f='${db:Status-Status} ${Package}\n' | awk '$1 == "installed" { print $2 }' | sort; }
+before=$(installed)
+# Without recommends: what the game needs and nothing more.
+apt install --no-install-recommends "$deb"
+brought() { comm -13 <(echo "$before") <(installed); }
+trap 'apt purge $(brought)' EXIT
 [ "$(PATH=/usr/local/bin:/usr/bin:/bin:/usr/games command -v pipstone)" = /usr/games/pipstone ] ||
   fail "pipstone is not on the PATH in /usr/games"
 for f in /usr/share/applications/pipstone.desktop /usr/share/icons/hicolor/scalable/apps/pipstone.svg; do
@@ -31,8 +36,9 @@ man -w 6 pipstone >/dev/null || fail "no manual page pipstone(6)"
   /usr/share/games/pipstone/help.html "$source"
 
 files=$(dpkg -L pipstone | while read -r f; do [ -d "$f" ] || echo "$f"; done)
-apt purge pipstone
+apt purge $(brought)
 trap - EXIT
+[ -z "$(brought)" ] || fail "still installed: $(brought)"
 left=$(for f in $files; do [ ! -e "$f" ] && [ ! -L "$f" ] || echo "$f"; done)
 [ -z "$left" ] || fail "left behind after removal: $left"
 for folder in /usr/libexec/pipstone /usr/share/games/pipstone /usr/share/doc/pipstone; do
