@@ -17,7 +17,7 @@ build: deps
 run: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS) --target pipstone
-	./$(BUILD)/pipstone
+	$(BUILD)/pipstone
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
