@@ -3,9 +3,10 @@
 # and ImageMagick's import.
 
 # Starts Xvfb on a free display, writing its log into the folder $1, and
-# exports DISPLAY. The caller ends it with stop_virtual_display. It also
-# points the session bus at a socket that is not there: without a bus, the
-# game's libraries would launch one of their own that outlives the game.
+# exports DISPLAY. The caller ends it with stop_virtual_display. Without a
+# session bus of the caller's, it also points the session bus at a socket that
+# is not there: the game's libraries would otherwise launch a bus of their own
+# that outlives the game.
 start_virtual_display() {
   local folder=$1
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" 2>"$folder/xvfb.log" &
@@ -21,7 +22,7 @@ start_virtual_display() {
     sleep 0.1
   done
   DISPLAY=":$(head -n 1 "$folder/display")"
-  DBUS_SESSION_BUS_ADDRESS="unix:path=$folder/no-session-bus"
+  DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-unix:path=$folder/no-session-bus}
   export DISPLAY DBUS_SESSION_BUS_ADDRESS
 }
 
