@@ -4,7 +4,7 @@ ASAN     ?= build-asan
 JOBS     ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIPSTONE_WERROR=ON
 
-.PHONY: deps build run test test-asan soak bench mutants install deb
+.PHONY: deps build run test test-asan soak bench mutants install deb test-install
 
 deps:
 	@./tools/install-deps.sh
@@ -13,23 +13,34 @@ build: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	./$(BUILD)/pipstone
+# Only the game: the program, its sound module, pointer and sound.
+run: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target pipstone
+	$(BUILD)/pipstone
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The game, its menu entry, icon, metainfo and help page under PREFIX; the
-# program finds its files wherever the prefix lies.
+# The game, its menu entry, icons, metainfo, manual page and help page under
+# PREFIX (the program in PREFIX/games); it finds its files wherever the prefix
+# lies.
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # The Debian package, build/pipstone_<version>_<architecture>.deb; install it
-# with `sudo apt-get install ./build/pipstone_*.deb`.
+# with `sudo apt-get install ./build/pipstone_*.deb`. Its maintainer is the
+# cache setting PIPSTONE_MAINTAINER (README.md, "Installing").
 deb: build
 	cd $(BUILD) && cpack
 	@ls $(BUILD)/pipstone_*.deb
+
+# As root, and changing the system while it runs: installs the package with
+# apt-get, starts the installed game, then purges the package and checks that
+# nothing of it is left, dpkg's record included. Not part of `make test`.
+test-install: deb
+	./tests/packaging/package_apt_round_trip.sh $(BUILD)/pipstone_*.deb .
 
 # The same tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps

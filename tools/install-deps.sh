@@ -10,9 +10,10 @@ packages=(
   fonts-liberation fonts-dejavu-core fonts-wine
   qt6-base-private-dev
   # packaging and its tests: validators, the Debian package tools, and the
-  # installed game started on a virtual X server
-  desktop-file-utils appstream dpkg-dev file
-  xvfb xdotool imagemagick strace x11-utils
+  # installed game started on a virtual X server (faketime holds the clock of
+  # day still, for the same deal in the pictures of docs/)
+  desktop-file-utils appstream dpkg-dev file lintian man-db
+  xvfb xdotool imagemagick strace x11-utils faketime
 )
 
 missing=()

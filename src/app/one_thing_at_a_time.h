@@ -42,6 +42,11 @@ namespace pipstone {
 //
 // The cheat view's one-second wait is not an activity: the game goes on
 // during it.
+//
+// The help page is not an activity either, nor a box: F1 and the start-up
+// draw only start the desktop's opener, and the game's own window of the page
+// (platform/qt/window/help_window.h) opens later from the event loop, not
+// modal, sends nothing to the game and closes with the game's window.
 
 // Thrown at a pump point when the step that pumped is no longer wanted.
 struct StepAborted {};

@@ -81,7 +81,8 @@ public:
     virtual void playSoundAsync(const std::string &relativePath) = 0;
 
     virtual void centerWindow() = 0;
-    // Opens the game's own help page in the desktop's browser; returns at once.
+    // Shows the game's own help page, in the desktop's viewer or, without one,
+    // in a window of the game's own; returns at once.
     virtual void openHelpPage() = 0;
 
     // The state changed: paint it when the toolkit next paints.

@@ -3,6 +3,7 @@
 // own
 #include "app/timing.h"
 #include "platform/qt/window/form_window.h"
+#include "platform/qt/window/help_window.h"
 #include "platform/qt/window/input_hold.h"
 #include "platform/qt/files/optional_file.h"
 #include "platform/qt/files/pointers.h"
@@ -13,12 +14,10 @@
 
 // Qt
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QScreen>
-#include <QUrl>
 
 // std
 #include <algorithm>
@@ -32,6 +31,7 @@ namespace pipstone {
 QtPlatform::QtPlatform(QString programFolder)
     : folder_(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : std::move(programFolder))
     , form_(std::make_unique<FormWindow>([this] { windowClosing(); }))
+    , help_(std::make_unique<HelpWindow>(*form_))
     , sounds_(std::make_unique<SoundPlayer>(folder_))
 {
     // An untitled box is titled with the game's name, not its file name. (A
@@ -201,13 +201,13 @@ void QtPlatform::centerWindow()
 }
 
 // The build copies the help page into doc/ beside the program; the installed
-// program's doc/ is a link to the page in the system's documentation. The
-// browser gets the page's real place, so the page finds its picture.
+// program's doc/ is a link to the page among the game's data. The viewer gets
+// the page's real place, so the page finds its pictures.
 void QtPlatform::openHelpPage()
 {
     const QString page = QFileInfo(pathOf("doc/help.html")).canonicalFilePath();
     if (!page.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+        help_->open(page);
 }
 
 void QtPlatform::stateChanged()
@@ -249,6 +249,7 @@ void QtPlatform::quit()
     timer1_.stop();
     timer2_.stop();
     QCoreApplication::exit(0);
+    help_->close();
     form_->hide();
 }
 

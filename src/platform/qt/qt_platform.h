@@ -19,11 +19,12 @@ class QWidget;
 namespace pipstone {
 
 class FormWindow;
+class HelpWindow;
 class SoundPlayer;
 
 // The game's toolkit on Qt: one fixed window with a painted board and three
 // buttons, two 100 ms timers, modal message boxes, a pointer from a cursor
-// file, a style-sheet skin and a wave sound. Files are looked up in the
+// file, a style-sheet skin, a wave sound and the help page. Files are looked up in the
 // program's folder unless another is given.
 class QtPlatform : public Platform {
 public:
@@ -64,6 +65,7 @@ private:
     PlatformEvents *events_ = nullptr;
     const GameState *state_ = nullptr;
     std::unique_ptr<FormWindow> form_;
+    std::unique_ptr<HelpWindow> help_; // after the window that owns its own help window
     std::unique_ptr<SoundPlayer> sounds_;
     QElapsedTimer clock_;
     qint64 lastProcessedNs_ = -1'000'000'000; // when processEvents() last ran the event loop

@@ -36,6 +36,25 @@ QRectF pixelsOf(const AidsView::Mark &mark)
     return pixelRect(mark.Left, mark.Top, mark.Width, mark.Height);
 }
 
+QRect paintedArea(const AidsView::Mark &mark)
+{
+    return pixelsOf(mark).adjusted(-kPen, -kPen, kPen, kPen).toAlignedRect();
+}
+
+// The pixels of the tile halves that lie over `area`.
+QRegion tilesOver(const GameState &s, const QRect &area)
+{
+    QRegion covered;
+    for (int slot = 1; slot <= kSlots; ++slot)
+        for (const Picture *half : {&s.lcard[slot], &s.rcard[slot]})
+            if (half->exists && half->Visible) {
+                const QRect tile = pixelRect(half->Left, half->Top, half->Width, half->Height).toAlignedRect();
+                if (tile.intersects(area))
+                    covered += tile;
+            }
+    return covered;
+}
+
 } // namespace
 
 AidsView::AidsView(std::function<void()> changed)
@@ -53,7 +72,7 @@ std::vector<AidsView::Mark> AidsView::marksOf(const GameState &s) const
         marks.push_back(aroundTile(s, row[std::min<std::size_t>(s.aids.chosen, row.size() - 1)], kChosenColour));
     if (const auto &target = s.aids.dropMark) {
         const Shape &place = target->opening ? s.Fir : (target->arm == Arm::Left ? s.Shl : s.Shr)[target->cell];
-        marks.push_back({place.Left, place.Top, place.Width, place.Height, s.Shape2[1].BorderColor});
+        marks.push_back({place.Left, place.Top, place.Width, place.Height, s.Shape2[1].BorderColor, true});
     }
     if (flash_.isActive() && flashSlot_ >= 1 && flashSlot_ <= kSlots && s.lcard[flashSlot_].exists)
         marks.push_back(aroundTile(s, flashSlot_, kRefusedColour));
@@ -68,12 +87,18 @@ QRegion AidsView::refresh(const GameState &s)
         flash_.start();
     }
     std::vector<Mark> now = marksOf(s);
+    // A tile moving over a mark repaints its own area, where the mark is then
+    // painted around what the tiles cover now.
+    tiles_ = {};
+    for (const Mark &mark : now)
+        if (mark.underTiles)
+            tiles_ += tilesOver(s, paintedArea(mark));
     if (now == shown_)
         return {};
     QRegion area;
     for (const auto *marks : {&shown_, &now})
         for (const Mark &mark : *marks)
-            area += pixelsOf(mark).adjusted(-kPen, -kPen, kPen, kPen).toAlignedRect();
+            area += paintedArea(mark);
     shown_ = std::move(now);
     return area;
 }
@@ -82,8 +107,12 @@ void AidsView::paint(QPainter &painter) const
 {
     painter.setBrush(Qt::NoBrush);
     for (const Mark &mark : shown_) {
+        painter.save();
+        if (mark.underTiles)
+            painter.setClipRegion(QRegion(paintedArea(mark)) - tiles_, Qt::IntersectClip);
         painter.setPen(QPen(toQColor(mark.color), kPen));
         painter.drawRoundedRect(pixelsOf(mark), 4, 4);
+        painter.restore();
     }
 }
 

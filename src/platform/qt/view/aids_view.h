@@ -18,7 +18,8 @@ namespace pipstone {
 // The player's aids as the canvas paints them, above everything else: the
 // frame of the tile chosen with the keyboard, the mark on the cell a held tile
 // would fill (in the player's colour), and one short flash of the frame of a
-// tile whose drop was refused. Without a key pressed or a tile held nothing
+// tile whose drop was refused. The mark lies under every tile, the held one
+// above all: where a tile covers it, the tile shows whole. Without a key pressed or a tile held nothing
 // shows, so the board looks exactly as it does without them.
 class AidsView {
 public:
@@ -33,6 +34,7 @@ public:
     struct Mark {
         float Left, Top, Width, Height;
         Rgb color;
+        bool underTiles = false;
         bool operator==(const Mark &) const = default;
     };
 
@@ -40,6 +42,7 @@ private:
     std::vector<Mark> marksOf(const GameState &state) const;
 
     std::vector<Mark> shown_;
+    QRegion tiles_; // what the tiles cover of a mark that lies under them
     QTimer flash_;
     int refusalsSeen_ = 0;
     int flashSlot_ = 0;

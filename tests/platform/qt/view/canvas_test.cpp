@@ -100,5 +100,42 @@ TEST_F(Canvas, TheGrabbingHandShowsOverAFirstHalf)
     EXPECT_EQ(canvas().cursor().shape(), Qt::ArrowCursor);
 }
 
+// The mark on the opening spot while the opening tile is held across its top
+// and bottom edges, and on a right-arm cell with a tile lying partly over it:
+// wherever a tile lies, the tile shows exactly as without the mark, and the
+// mark still shows in the player's blue around it.
+TEST_F(Canvas, TheDropMarkNeverCoversATile)
+{
+    const struct {
+        const char *name;
+        DropTarget target;
+        float left, top; // of the first half; the second lies below it
+    } cases[] = {
+        {"held opening tile across the opening spot", {.opening = true}, 6250, 3700},
+        {"tile over the right arm's first cell", {.arm = Arm::Right, .cell = 1}, state.Shr[1].Left - 100,
+         state.Shr[1].Top - 200},
+    };
+    show();
+    for (const auto &c : cases) {
+        showHalf(state.lcard[1], c.left, c.top, 10).picture = 7;
+        showHalf(state.rcard[1], c.left, c.top + 400, 11).picture = 6;
+        state.aids.dropMark.reset();
+        canvas().refresh();
+        const QImage without = picture();
+        state.aids.dropMark = c.target;
+        ASSERT_TRUE(canvas().refresh()) << c.name;
+        const QImage with = picture();
+        const qreal ratio = with.devicePixelRatio();
+        const QRect tile = QRectF(c.left / 15 * ratio, c.top / 15 * ratio, 27 * ratio, 54 * ratio).toAlignedRect();
+        EXPECT_TRUE(without.copy(tile) == with.copy(tile)) << c.name << ": the mark shows over the tile";
+        int blue = 0;
+        for (int y = 0; y < with.height(); ++y)
+            for (int x = 0; x < with.width(); ++x)
+                blue += !tile.contains(x, y) && with.pixelColor(x, y) == QColor(0, 0, 255) &&
+                        without.pixelColor(x, y) != QColor(0, 0, 255);
+        EXPECT_GT(blue, 50) << c.name << ": no mark around the tile";
+    }
+}
+
 } // namespace
 } // namespace pipstone::testing
