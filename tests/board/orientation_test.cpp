@@ -65,15 +65,25 @@ TEST(Orientation, HandsTheTurnOverAndRecountsForTheNewEnds)
     EXPECT_EQ(std::make_pair(h.s().lStatus.Caption, h.s().lStatus.Top), std::make_pair(kYourTurn, 7100.f));
 }
 
-TEST(Orientation, AnInvalidCodeLeavesTheTileWhereItIs)
+TEST(Orientation, AnInvalidCodeOrSlotLeavesEveryTileWhereItIs)
 {
-    for (const char *code : {"0", "5", "x"}) {
+    const struct {
+        const char *code, *slot;
+    } cases[] = {{"0", "9"}, {"5", "9"}, {"x", "9"}, {"1", "0"}, {"1", "29"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.code) + " " + c.slot);
         GameHarness h;
         const GameState before = h.s();
-        rotate(h, code, "4900", "4045"); // must return
-        EXPECT_EQ(spotOf(h.s()), spotOf(before)) << code;
-        EXPECT_EQ(h.s().cardrot[9], before.cardrot[9]) << code;
-        EXPECT_EQ(h.s().lStatus.Caption, kYourTurn) << code;
+        h.s().Text1 = c.slot;
+        h.s().Label1 = c.code;
+        h.s().Label6 = "4900";
+        h.s().Label7 = "4045";
+        h.game.rotateme(); // must return
+        EXPECT_EQ(spotOf(h.s()), spotOf(before));
+        EXPECT_EQ(h.s().cardrot, before.cardrot);
+        EXPECT_EQ(std::make_pair(h.s().lcard[0].Left, h.s().lcard[0].Top),
+                  std::make_pair(before.lcard[0].Left, before.lcard[0].Top));
+        EXPECT_EQ(h.s().lStatus.Caption, kYourTurn);
     }
 }
 

@@ -155,6 +155,11 @@ TEST(HeadlessToolkit, DeliversInputAndTicksAtTheirMomentsInsideWaits)
     // Waiting for something that never comes lets at least the whole limit pass.
     desk.platform.advanceUntil([] { return false; }, 21, 10);
     EXPECT_EQ(desk.platform.tickCount(), 830);
+    // Running the world for no time at all still hands over what is due now.
+    desk.log.events.clear();
+    desk.platform.post({Kind::Close, 0, 0, 0, 0, ButtonId::NewGame, 830, {}});
+    desk.platform.advance(0);
+    EXPECT_EQ(desk.log.events, std::vector<std::string>{"830 close"});
 }
 
 // A modal box keeps the mouse, the buttons and the keys from the window for as
@@ -182,6 +187,17 @@ TEST(HeadlessToolkit, AnOpenBoxTakesNoInputButAClose)
     EXPECT_EQ(desk.log.events, expected);
     ASSERT_EQ(desk.platform.boxes.size(), 1u);
     EXPECT_EQ(desk.platform.boxes[0].openedAt, 0);
+
+    // Unless told otherwise the user answers at once; a click reaches only
+    // an enabled button.
+    desk.log.events.clear();
+    desk.platform.boxDelay = nullptr;
+    desk.platform.setTimerRunning(TimerId::Timer2, false);
+    desk.platform.messageBox("Line", "Title");
+    desk.state.PushButton3.Enabled = false;
+    desk.platform.click(ButtonId::GetCard);
+    desk.platform.click(ButtonId::CheatComp);
+    EXPECT_EQ(desk.log.events, std::vector<std::string>{"500 click CheatComp"});
 }
 
 } // namespace
