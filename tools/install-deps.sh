@@ -13,6 +13,8 @@ packages=(
   # installed game started on a virtual X server
   desktop-file-utils appstream dpkg-dev file
   xvfb xdotool imagemagick strace x11-utils
+  # the fuzz targets of the file readers (make fuzz): libFuzzer through clang
+  clang libclang-rt-14-dev
 )
 
 missing=()
