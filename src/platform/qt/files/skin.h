@@ -14,10 +14,13 @@
 // size it asks for reaches what would make a window or a font enormous.
 namespace pipstone {
 
-// The largest number a skin may write: a side of a window in pixels, a border,
-// a margin; fonts stay below the second.
-inline constexpr int kLargestSkinLength = 1000;
-inline constexpr int kLargestSkinFont = 200;
+// The largest number a skin may write: a side of a widget in pixels, a
+// border, a margin, a padding; fonts stay below the second. A widget's box
+// adds up its margins, borders and paddings on both sides around its least
+// size, and the window grows to hold it: with every length at 200 the window
+// still needs at most some 15 MiB to paint in, with 1000 it took 220 MiB.
+inline constexpr int kLargestSkinLength = 200;
+inline constexpr int kLargestSkinFont = 100;
 // The largest side of a picture a skin names.
 inline constexpr int kLargestSkinPicture = 1000;
 
