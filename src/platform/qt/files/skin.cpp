@@ -22,6 +22,9 @@ bool isWordChar(QChar c)
     return c.isLetterOrNumber() || c == u'_' || c == u'-';
 }
 
+const QStringList kColourFunctions = {QStringLiteral("rgb"), QStringLiteral("rgba"), QStringLiteral("hsv"),
+                                      QStringLiteral("hsva"), QStringLiteral("hsl"), QStringLiteral("hsla")};
+
 bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
@@ -95,6 +98,8 @@ private:
                 inBlock_ = c == u'{';
             if (c == u';' || c == u'}')
                 property_.clear();
+            if (c == u')' || c == u';' || c == u'}')
+                inColour_ = false;
             ++at_;
         }
     }
@@ -121,6 +126,8 @@ private:
             why_ = QStringLiteral("it sets properties of the widgets");
         else if (lastWord_ == QLatin1StringView("url") && at_ < text_.size() && text_[at_] == u'(')
             readPicture(start);
+        else if (at_ < text_.size() && text_[at_] == u'(')
+            inColour_ = kColourFunctions.contains(lastWord_);
     }
 
     void readNumber()
@@ -134,14 +141,27 @@ private:
         const qsizetype unitStart = at_;
         skipWord(at_);
         const QString unit = text_.mid(unitStart, at_ - unitStart).toLower();
-        const bool font = property_.contains(QLatin1StringView("font"));
+        const int largest = largestNumber(unit.isEmpty());
         if (unit == QLatin1StringView("em") || unit == QLatin1StringView("ex"))
             why_ = QStringLiteral("it gives a length in em or ex");
-        else if (whole > (font ? kLargestSkinFont : kLargestSkinLength))
+        else if (whole > largest)
             why_ = QStringLiteral("it asks for %1%2 for %3, more than %4")
                        .arg(whole)
                        .arg(unit, property_.isEmpty() ? QStringLiteral("a selector") : property_)
-                       .arg(font ? kLargestSkinFont : kLargestSkinLength);
+                       .arg(largest);
+    }
+
+    // The largest number allowed where the reader stands: a colour's
+    // component or hue, a font's weight, a font's size, any other length
+    // (a number without a unit is a length in pixels too).
+    int largestNumber(bool unitless) const
+    {
+        if (inColour_)
+            return kLargestSkinColour;
+        const bool font = property_.contains(QLatin1StringView("font"));
+        if (property_ == QLatin1StringView("font-weight") || (property_ == QLatin1StringView("font") && unitless))
+            return kLargestSkinFontWeight;
+        return font ? kLargestSkinFont : kLargestSkinLength;
     }
 
     // url(name) at `start`, with at_ on its parenthesis: the name becomes the
@@ -180,9 +200,11 @@ private:
             return refuse(QStringLiteral("lies outside the program's folder or is missing"));
         if (!isRegularFile(place))
             return refuse(QStringLiteral("is no regular file"));
+        if (QFileInfo(place).size() > kSkinFileLimit)
+            return refuse(QStringLiteral("is larger than %1 bytes").arg(kSkinFileLimit));
         const std::optional<QByteArray> bytes = readOptionalFile(place, kSkinFileLimit);
         if (!bytes)
-            return refuse(QStringLiteral("is larger than %1 bytes").arg(kSkinFileLimit));
+            return refuse(QStringLiteral("cannot be read"));
         QBuffer buffer;
         buffer.setData(*bytes);
         buffer.open(QIODevice::ReadOnly);
@@ -202,6 +224,7 @@ private:
     QString lastWord_;
     QString property_;
     bool inBlock_ = false;
+    bool inColour_ = false;
 };
 
 } // namespace

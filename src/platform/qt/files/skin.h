@@ -21,6 +21,10 @@ namespace pipstone {
 // still needs at most some 15 MiB to paint in, with 1000 it took 220 MiB.
 inline constexpr int kLargestSkinLength = 200;
 inline constexpr int kLargestSkinFont = 100;
+// A colour's component or hue (in rgb(), hsv(), hsl() and their alpha
+// forms), and a font's weight.
+inline constexpr int kLargestSkinColour = 360;
+inline constexpr int kLargestSkinFontWeight = 1000;
 // The largest side of a picture a skin names.
 inline constexpr int kLargestSkinPicture = 1000;
 
