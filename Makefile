@@ -4,7 +4,7 @@ ASAN     ?= build-asan
 JOBS     ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIPSTONE_WERROR=ON
 
-.PHONY: deps build run test test-asan soak bench mutants install deb test-install
+.PHONY: deps build run test test-asan soak bench mutants install deb test-install fuzz
 
 deps:
 	@./tools/install-deps.sh
@@ -78,3 +78,22 @@ mutants:
 	$(MUTANTS) --sample $(MUTANTS_SAMPLE) --seed $(MUTANTS_SEED) --equivalent tests/equivalent-mutants.txt \
 	  --cmake-args "$(MUTANTS_CMAKE)" --targets "pipstone_tests pipstone_reliability" \
 	  --test "tests/pipstone_tests && tests/pipstone_reliability" src
+
+# The readers of the optional files under libFuzzer (README.md, "Other
+# commands"): FUZZ_SECONDS each, starting from the kept seeds in fuzz/corpus;
+# what the runs find grows the corpus in the build tree, and a failing input
+# is kept there as found-<reader>-*.
+FUZZ         ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_READERS ?= wave cursor skin
+
+fuzz: deps
+	cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DPIPSTONE_FUZZ=ON
+	cmake --build $(FUZZ) -j $(JOBS)
+	@for reader in $(FUZZ_READERS); do \
+	  mkdir -p $(FUZZ)/corpus/$$reader && \
+	  echo "== $$reader: $(FUZZ_SECONDS) s" && \
+	  QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=abort_on_error=1 ./$(FUZZ)/fuzz/fuzz_$$reader \
+	    -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=$(FUZZ)/found-$$reader- \
+	    $(FUZZ)/corpus/$$reader fuzz/corpus/$$reader || exit 1; \
+	done

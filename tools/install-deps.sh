@@ -14,6 +14,8 @@ packages=(
   # day still, for the same deal in the pictures of docs/)
   desktop-file-utils appstream dpkg-dev file lintian man-db
   xvfb xdotool imagemagick strace x11-utils faketime
+  # the fuzz targets of the file readers (make fuzz): libFuzzer through clang
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -30,6 +30,8 @@ public:
     const OneThingAtATime &activity() const { return activity_; }
     // The slot of the tile the player holds in a drag, 0 when none.
     int heldSlot() const { return heldSlot_; }
+    // The mouse buttons the game has seen pressed and not yet released.
+    int buttonsHeld() const { return buttonsHeld_; }
     bool closed() const { return closed_; }
 
     // Start-up: the window's load handler.

@@ -96,6 +96,7 @@ void GameWindow::playByKey(int slot, Arm arm)
     // A tile held with the mouse, or a mouse button down, keeps the mouse's.
     if (heldSlot_ != 0 || buttonsHeld_ != 0)
         return;
+    auto play = activity_.mark(OneThingAtATime::Work::KeyPlay);
     lcard_MouseDown(slot, kLeftButton, 0, kPressPoint, kPressPoint);
     if (heldSlot_ != slot)
         return;

@@ -72,6 +72,7 @@ void GameWindow::onMouseUp(float x, float y, int button, int shift)
     dispatch([=, this] {
         if (buttonsHeld_ == 0)
             return; // a release without a press on the window
+        activity_.released(button);
         const int target = captured_;
         buttonsHeld_ &= ~button;
         if (buttonsHeld_ == 0)

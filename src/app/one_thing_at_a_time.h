@@ -27,7 +27,12 @@ namespace pipstone {
 //     ticked in it is kept the same way (turns/waits.cpp).
 //  3. A press on a tile waits for a tick to end and is lost during a step.
 //     A release waits for a tick to end; during a step the tile held from
-//     before goes back to where it was taken. Get Card does nothing during a
+//     before goes back to where it was taken. A press kept for the end of a
+//     tick runs only while its button is still down, or when the release of
+//     that button is kept after it: a release that runs while the press
+//     waits (inside a step the tick started, or under its message box, where
+//     a release still reaches the game) voids it. So no tile is ever held
+//     with no button down, except during a key play. Get Card does nothing during a
 //     step and waits for a tick to end. A key that plays a tile (Up, Down) is
 //     a press and a release together: it does nothing during a step and waits
 //     for a tick to end; the keys that only choose a tile act at once. G is a
@@ -68,6 +73,7 @@ public:
         MessageBox,
         Showcards, // the pump of a tile shown on the board
         Getturn,   // the pump after the turn has changed hands
+        KeyPlay,   // a key's press, move and release of a tile
         Count
     };
 
@@ -113,6 +119,13 @@ public:
     int deepest(Work work) const { return deepest_[static_cast<int>(work)]; }
 
     void defer(std::function<void()> action) { deferred_.push_back(std::move(action)); }
+    // Rule 3: keeps a press of `button` for the end of the tick; it runs then
+    // unless a release of that button has run meanwhile.
+    void keepPress(int button, std::function<void()> press);
+    // A release of `button` handed to the game: outside a tick it runs now
+    // and voids the presses of that button still kept; inside a tick it is
+    // kept itself, after them.
+    void released(int button);
     std::vector<std::function<void()>> takeDeferred();
     bool hasDeferred() const { return !deferred_.empty(); }
 
@@ -121,6 +134,7 @@ private:
     std::array<int, static_cast<int>(Work::Count)> depth_{};
     std::array<int, static_cast<int>(Work::Count)> deepest_{};
     std::vector<std::function<void()>> deferred_;
+    std::array<unsigned, 3> releasesRun_{}; // per mouse button: left, right, middle
 };
 
 } // namespace pipstone

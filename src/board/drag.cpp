@@ -28,11 +28,12 @@ void GameWindow::lcard_MouseDown(int index, int button, int shift, float x, floa
     }
     // A tile on the board never takes the mouse again. Nothing is taken up
     // while a tick or a step runs (they hand values through the same fields):
-    // a press inside a tick is kept for its end, one inside a step is lost.
+    // a press inside a tick is kept for its end while its button stays down,
+    // one inside a step is lost.
     if (s_.lcard[index].Top < kPlayerRowLine || activity_.inStep() || heldSlot_ != 0)
         return;
     if (activity_.busy()) {
-        activity_.defer([=, this] { lcard_MouseDown(index, button, shift, x, y); });
+        activity_.keepPress(button, [=, this] { lcard_MouseDown(index, button, shift, x, y); });
         return;
     }
     setTimer(s_.Timer1, TimerId::Timer1, false);

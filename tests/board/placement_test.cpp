@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <tuple>
 
 namespace pipstone::test {
@@ -109,27 +110,61 @@ TEST(Placement, JudgesTheEndByTheDropAndLaysTheMatchingHalfAgainstTheChain)
     }
 }
 
-TEST(Placement, EachDropRegionEndsAtItsEdges)
+// The upper region takes a drop to the left end, the lower region to the
+// right end; the mark of a held tile names exactly the place a release there
+// fills: the regions at their edges, the hand line of the release (below it a
+// tile comes back, though the placement's own region runs on to 7485), the
+// match with the end, the arm's next cell, the opening spot before the first
+// tile. With cu 4 and cd 6; '-' is neither, 'O' the opening.
+TEST(Placement, EachDropRegionEndsAtItsEdgesForTheMarkAndTheDrop)
 {
-    // Upper region: the left end; lower region: the right end; '-': neither.
     const struct {
+        const char *tile, *first0, *rightCells;
         float left, top;
-        char end;
-    } drops[] = {
-        {1080, 2000, '-'}, {1081, 2000, 'L'}, {5999, 4100, 'L'}, {6000, 4100, '-'}, {3000, 1000, '-'},
-        {3000, 1001, 'L'}, {3000, 4550, 'L'}, {3000, 4551, 'R'}, {6000, 3999, 'L'}, {6500, 4000, '-'},
-        {6500, 1000, '-'}, {6500, 1001, 'L'}, {6900, 4200, '-'}, {6901, 4200, 'R'}, {7000, 3999, 'L'},
-        {7000, 4000, 'R'}, {6500, 4450, '-'}, {6500, 4451, 'R'}, {6900, 5000, 'R'}, {3000, 7484, 'R'},
-        {3000, 7485, '-'}, {8000, 7484, 'R'}, {8000, 7485, '-'}, {1080, 5000, '-'}, {1081, 5000, 'R'},
+        char mark, drop; // drop ' ': not dropped
+    } cases[] = {
+        {"46", "1", "0", 1080, 2000, '-', '-'}, {"46", "1", "0", 1081, 2000, 'L', 'L'},
+        {"46", "1", "0", 1081, 1001, 'L', 'L'}, {"46", "1", "0", 3000, 1000, '-', '-'},
+        {"46", "1", "0", 3000, 1001, 'L', 'L'}, {"46", "1", "0", 3000, 4550, 'L', 'L'},
+        {"46", "1", "0", 3000, 4551, 'R', 'R'}, {"46", "1", "0", 5999, 4100, 'L', 'L'},
+        {"46", "1", "0", 5999, 4550, 'L', 'L'}, {"46", "1", "0", 5999, 4551, 'R', 'R'},
+        {"46", "1", "0", 6000, 3999, 'L', 'L'}, {"46", "1", "0", 6000, 4000, '-', '-'},
+        {"46", "1", "0", 6000, 4100, '-', '-'}, {"46", "1", "0", 6500, 1000, '-', '-'},
+        {"46", "1", "0", 6500, 1001, 'L', 'L'}, {"46", "1", "0", 6500, 4000, '-', '-'},
+        {"46", "1", "0", 6500, 4450, '-', '-'}, {"46", "1", "0", 6500, 4451, 'R', 'R'},
+        {"46", "1", "0", 6900, 4200, '-', '-'}, {"46", "1", "0", 6900, 4450, '-', '-'},
+        {"46", "1", "0", 6900, 4451, 'R', 'R'}, {"46", "1", "0", 6900, 5000, 'R', 'R'},
+        {"46", "1", "0", 6901, 4000, 'R', 'R'}, {"46", "1", "0", 6901, 4200, 'R', 'R'},
+        {"46", "1", "0", 7000, 3999, 'L', 'L'}, {"46", "1", "0", 7000, 4000, 'R', 'R'},
+        {"46", "1", "0", 1080, 5000, '-', '-'}, {"46", "1", "0", 1081, 5000, 'R', 'R'},
+        {"46", "1", "0", 3000, 7100, 'R', 'R'}, {"46", "1", "0", 3000, 7101, '-', 'R'},
+        {"46", "1", "0", 3000, 7484, '-', 'R'}, {"46", "1", "0", 3000, 7485, '-', '-'},
+        {"46", "1", "0", 8000, 7484, '-', 'R'}, {"46", "1", "0", 8000, 7485, '-', '-'},
+        {"36", "1", "0", 3000, 2000, '-', '-'}, {"36", "1", "5", 3000, 5000, 'R', 'R'},
+        {"12", "0", "0", 500, 500, 'O', ' '},   {"12", "0", "0", 3000, 7101, '-', ' '},
     };
-    for (const auto &d : drops) {
+    const auto markOf = [](char mark, const char *rightCells) -> std::optional<DropTarget> {
+        if (mark == 'O')
+            return DropTarget{.opening = true};
+        if (mark == '-')
+            return std::nullopt;
+        return DropTarget{.arm = mark == 'L' ? Arm::Left : Arm::Right, .cell = mark == 'L' ? 0 : readInt(rightCells)};
+    };
+    for (const auto &d : cases) {
+        SCOPED_TRACE(testing::Message() << d.tile << " at " << d.left << "," << d.top);
         GameHarness h;
-        h.putTile(kSlot, "44"); // fits both ends
-        h.s().first = {"1", "0", "0"};
-        h.s().cu = h.s().cd = "4";
-        dropAt(h, d.left, d.top);
-        EXPECT_EQ(h.s().first[1] + h.s().first[2], d.end == 'R' ? "10" : d.end == 'L' ? "01" : "00")
-            << d.left << "," << d.top;
+        h.putTile(kSlot, d.tile);
+        h.s().first = {d.first0, d.rightCells, "0"};
+        h.s().cu = "4";
+        h.s().cd = "6";
+        EXPECT_EQ(h.game.dropTargetAt(kSlot, d.left, d.top), markOf(d.mark, d.rightCells));
+        if (d.drop != ' ') {
+            dropAt(h, d.left, d.top);
+            const int right = readInt(d.rightCells) + (d.drop == 'R');
+            EXPECT_EQ(h.s().first[1] + h.s().first[2], std::to_string(right) + (d.drop == 'L' ? "1" : "0"));
+        }
+        h.s().lStatus.Caption = kComputerTurn;
+        EXPECT_EQ(h.game.dropTargetAt(kSlot, d.left, d.top), std::nullopt) << "a drop on the computer's turn comes back";
     }
 }
 

@@ -154,19 +154,57 @@ TEST(Regression, NobodyMovesInABlockedHand)
 }
 
 // A press on a hand tile that arrived while a tick ran was lost; it is kept
-// for the tick's end, and the tile is taken up then.
-TEST(Regression, APressInsideATickTakesTheTileUpWhenTheTickEnds)
+// for the tick's end, and the tile is taken up then, but only while its
+// button is still down. A release that ran before the kept press (inside the
+// computer's move that the turn timer's tick starts, or under the result box
+// of the hand that the periodic check ends) once left the tile held with no
+// button down: the turn timer off, every other tile and Get Card refused.
+TEST(Regression, APressKeptInsideATickTakesTheTileUpOnlyWhileItsButtonIsDown)
 {
-    GameHarness h;
-    const float x = h.centreX(25), y = h.centreY(25);
-    Input press;
-    press.kind = Input::Kind::Press;
-    press.x = x, press.y = y, press.button = kLeftButton;
-    postOnceWhen(h, [&] { return h.game.activity().busy() && !h.game.activity().inStep(); }, press);
-    h.advance(150);
-    ASSERT_EQ(h.platform.buttonsDown(), kLeftButton);
-    h.platform.move(x, y - 4000);
-    EXPECT_EQ(h.s().lcard[25].Top, 7675 - 4000);
+    using Work = OneThingAtATime::Work;
+    const struct {
+        const char *what;
+        void (*setUp)(GameHarness &);
+        bool (*pressNow)(const GameWindow &);
+        bool (*releaseNow)(const GameWindow &); // null: the button stays down
+    } cases[] = {
+        {"held on", [](GameHarness &) {},
+         [](const GameWindow &g) { return g.activity().busy() && !g.activity().inStep(); }, nullptr},
+        {"let go during the computer's move", [](GameHarness &h) { h.dragTo(22, 3000, 2000); },
+         [](const GameWindow &g) { return g.activity().running(Work::Timer1Tick) && !g.activity().inStep(); },
+         [](const GameWindow &g) { return g.activity().running(Work::Placement); }},
+        {"let go while the hand's result is shown", [](GameHarness &h) { h.s().pno = "0"; },
+         [](const GameWindow &g) { return g.activity().running(Work::Timer2Tick) && !g.activity().inStep(); },
+         [](const GameWindow &g) { return g.activity().running(Work::MessageBox); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        GameHarness h;
+        c.setUp(h);
+        const float x = h.centreX(25), y = h.centreY(25);
+        int stage = 0; // 1 once pressed, 2 once let go
+        h.platform.watchEventProcessing([&] {
+            if (stage == 0 && c.pressNow(h.game)) {
+                stage = 1;
+                h.platform.press(x, y);
+            } else if (stage == 1 && c.releaseNow && c.releaseNow(h.game)) {
+                stage = 2;
+                h.platform.release(x, y);
+            }
+        });
+        h.advance(3000);
+        ASSERT_EQ(stage, c.releaseNow ? 2 : 1);
+        h.platform.watchEventProcessing(nullptr);
+        if (!c.releaseNow) {
+            ASSERT_EQ(h.game.heldSlot(), 25);
+            h.platform.move(x, y - 4000);
+            EXPECT_EQ(h.s().lcard[25].Top, 7675 - 4000);
+            continue;
+        }
+        EXPECT_EQ(h.game.heldSlot(), 0);
+        EXPECT_TRUE(h.platform.timerRunning(TimerId::Timer1));
+        EXPECT_EQ(InvariantChecker().check(h.game, h.platform), std::vector<std::string>{});
+    }
 }
 
 } // namespace pipstone::test

@@ -23,7 +23,8 @@ Place placeOf(const GameState &s, int slot);
 // the picture and takes the mouse as its place says, the board is one sound
 // chain whose ends are cu and cd, endflag is 0, both timers run (the turn
 // timer waits while a tile is held), the flying tile and the drag frame are
-// hidden, the status names a side and the shown totals are the totals.
+// hidden, the status names a side and the shown totals are the totals, and a
+// tile is held only while a mouse button is down (or a key plays it).
 // Call check() after every action and tick; each call returns what it found
 // wrong (empty when sound).
 //

@@ -97,6 +97,12 @@ std::vector<std::string> playToTheEnd(GameHarness &h, std::mt19937_64 &rng, Inva
     }
     if (!p.quitRequested)
         return {"the match did not end within the time limit"};
+    // Nobody closes the window here: the program ends only with a match that
+    // has been played to its end.
+    const GameState &s = h.s();
+    if (readInt(s.compscore.Caption) < 101 && readInt(s.playerscore.Caption) < 101)
+        return {"the program ended at the totals " + s.compscore.Caption + " and " + s.playerscore.Caption +
+                ", before the match did"};
     return {};
 }
 

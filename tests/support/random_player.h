@@ -23,7 +23,8 @@ bool randomPlayersMove(GameHarness &h, std::mt19937_64 &rng, std::string *said =
 // playing by itself, until the program ends or the clock reads `untilMs`;
 // checks the invariants with `checker` (when given) after every move and time
 // step. Adds what it did to `actions` (when given) and each hand dealt to
-// `hands`; returns what went wrong.
+// `hands`; returns what went wrong, including a program that ends before a
+// total has reached 101 (nothing here closes the window).
 std::vector<std::string> playToTheEnd(GameHarness &h, std::mt19937_64 &rng, InvariantChecker *checker,
                                       std::vector<std::string> *actions, int &hands, std::int64_t untilMs);
 

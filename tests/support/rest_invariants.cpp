@@ -206,6 +206,10 @@ void checkAtRest(const GameWindow &game, const HeadlessPlatform *platform, Repor
         r.fail("the flying tile shows between moves");
     if (s.Shmove.Visible != (held != 0))
         r.fail("the drag frame shows ", s.Shmove.Visible, " with held slot ", held);
+    // A tile is held only while the button that took it up is down, or for
+    // the length of a key's play.
+    if (held != 0 && game.buttonsHeld() == 0 && !game.activity().running(OneThingAtATime::Work::KeyPlay))
+        r.fail("slot ", held, " is held with no mouse button down");
     if (s.compscore.Caption != formatScore(readInt(s.ccsc)))
         r.fail("shown computer total ", s.compscore.Caption, " but the total is ", s.ccsc);
     if (s.playerscore.Caption != formatScore(readInt(s.ppsc)))

@@ -31,7 +31,8 @@ TEST(BlockedTurns, ShowsTheTotalsWithThreeDigits)
     EXPECT_EQ(h.s().compscore.Caption + h.s().playerscore.Caption, "012005");
 }
 
-TEST(BlockedTurns, ASideWithoutAMoveOnAnEmptyStockPassesWithAMessage)
+// Only on an empty stock: with one tile left the side must draw it first.
+TEST(BlockedTurns, ASideWithoutAMovePassesWithAMessageOnlyOnAnEmptyStock)
 {
     const struct {
         void (*setUp)(GameHarness &);
@@ -46,6 +47,18 @@ TEST(BlockedTurns, ASideWithoutAMoveOnAnEmptyStockPassesWithAMessage)
          kYourTurn},
     };
     for (const auto &p : passes) {
+        GameHarness oneLeft;
+        p.setUp(oneLeft);
+        oneLeft.s().pull = "13";
+        std::string pullAtPass;
+        oneLeft.platform.boxDelay = [&](const auto &box) {
+            if (box.title == kPassTitle)
+                pullAtPass = oneLeft.s().pull;
+            return std::int64_t{0};
+        };
+        oneLeft.advance(150);
+        EXPECT_TRUE(pullAtPass.empty() || pullAtPass == "14") << "a pass with " << pullAtPass << " tiles drawn";
+
         GameHarness h;
         p.setUp(h);
         h.advance(150);

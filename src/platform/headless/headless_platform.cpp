@@ -209,8 +209,10 @@ void HeadlessPlatform::deliver(const Input &input)
         events_->onClose();
         return;
     }
-    if (openBoxes > 0)
-        return; // a modal box keeps the window from taking input
+    // A box keeps the window from taking input, all but the release of a
+    // button pressed before it opened: the game must learn the button is up.
+    if (openBoxes > 0 && input.kind != Kind::Release)
+        return;
     switch (input.kind) {
     case Kind::Click:
         if (input.target == ButtonId::NewGame ? state_->PushButton1.Enabled
@@ -258,7 +260,7 @@ void HeadlessPlatform::deliver(const Input &input)
     if (pressedOnButton_) {
         if (buttonsDown_ == 0) {
             pressedOnButton_ = false;
-            if (button && id == pressedButton_ && input.button == kLeftButton && button->Enabled)
+            if (button && id == pressedButton_ && input.button == kLeftButton && button->Enabled && openBoxes == 0)
                 events_->onButtonClick(id);
         }
         return;

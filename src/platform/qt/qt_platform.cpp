@@ -7,6 +7,7 @@
 #include "platform/qt/window/input_hold.h"
 #include "platform/qt/files/optional_file.h"
 #include "platform/qt/files/pointers.h"
+#include "platform/qt/files/skin.h"
 #include "platform/qt/window/prompt_wakeups.h"
 #include "platform/qt/view/qt_conversions.h"
 #include "platform/qt/sound/sound_player.h"
@@ -24,6 +25,7 @@
 #include <chrono>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <thread>
 
 namespace pipstone {
@@ -144,7 +146,7 @@ void QtPlatform::messageBox(const std::string &text, const std::string &title)
     QMessageBox box(QMessageBox::Information, QString::fromStdString(title), lines, QMessageBox::Ok, form_.get());
     // Modal in effect but not to Qt, so that closing the window still ends
     // the program while the box is open (input_hold.h).
-    const InputHold hold(*form_);
+    const InputHold hold(*form_, form_->canvas());
     QEventLoop untilAnswered;
     QObject::connect(&box, &QDialog::finished, &untilAnswered, &QEventLoop::quit);
     box.setWindowModality(Qt::NonModal);
@@ -174,15 +176,20 @@ bool QtPlatform::loadPointer(const std::string &relativePath)
 void QtPlatform::applySkin(const std::string &relativePath)
 {
     const std::optional<QByteArray> bytes = readOptionalFile(pathOf(relativePath), kSkinFileLimit);
-    if (!bytes)
+    QString refusal;
+    const std::optional<QString> sheet = bytes ? vetSkin(*bytes, folder_, refusal) : std::nullopt;
+    if (!sheet) {
+        if (bytes)
+            std::fprintf(stderr, "pipstone: %s is not applied: %s\n", qPrintable(pathOf(relativePath)),
+                         qPrintable(refusal));
         return;
-    const QString sheet = QString::fromUtf8(*bytes);
+    }
     const QColor face = form_->palette().color(QPalette::Button);
     QPalette palette = form_->palette();
     palette.setColor(QPalette::Window, face);
     form_->setPalette(palette);
     form_->canvas().setBackground(face);
-    form_->setStyleSheet(sheet);
+    form_->setStyleSheet(*sheet);
 }
 
 void QtPlatform::playSoundAsync(const std::string &relativePath)

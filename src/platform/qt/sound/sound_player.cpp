@@ -2,10 +2,14 @@
 
 // own
 #include "platform/qt/files/optional_file.h"
+#include "platform/qt/sound/wave_file.h"
 
 // Qt
 #include <QDir>
 #include <QLibrary>
+
+// std
+#include <cstdio>
 
 namespace pipstone {
 
@@ -19,10 +23,24 @@ MakeSoundOutput loadSoundModule(const QString &folder)
     return reinterpret_cast<MakeSoundOutput>(module.resolve(kMakeSoundOutputName));
 }
 
+std::shared_ptr<const WaveSound> readSound(const QString &path)
+{
+    const std::optional<QByteArray> bytes = readOptionalFile(path, kSoundFileLimit);
+    if (!bytes)
+        return nullptr;
+    const char *refusal = nullptr;
+    std::optional<WaveSound> sound = parseWave(*bytes, &refusal);
+    if (!sound) {
+        std::fprintf(stderr, "pipstone: %s is not played: %s\n", qPrintable(path), refusal);
+        return nullptr;
+    }
+    return std::make_shared<const WaveSound>(std::move(*sound));
+}
+
 } // namespace
 
 SoundPlayer::SoundPlayer(QString moduleFolder)
-    : makeOutput_([folder = std::move(moduleFolder), make = MakeSoundOutput{}, tried = false](
+    : SoundPlayer([folder = std::move(moduleFolder), make = MakeSoundOutput{}, tried = false](
                       const WaveSound &sound) mutable -> std::unique_ptr<SoundOutput> {
         if (!tried) {
             tried = true;
@@ -34,7 +52,7 @@ SoundPlayer::SoundPlayer(QString moduleFolder)
 }
 
 SoundPlayer::SoundPlayer(OutputMaker makeOutput)
-    : makeOutput_(std::move(makeOutput))
+    : speaker_(std::move(makeOutput))
 {
 }
 
@@ -42,16 +60,11 @@ SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::play(const QString &path)
 {
-    auto found = outputs_.find(path);
-    if (found == outputs_.end()) {
-        const std::optional<QByteArray> bytes = readOptionalFile(path, kSoundFileLimit);
-        const std::optional<WaveSound> sound = bytes ? parseWave(*bytes) : std::nullopt;
-        std::unique_ptr<SoundOutput> output = sound ? makeOutput_(*sound) : nullptr;
-        if (!output)
-            return;
-        found = outputs_.emplace(path, std::move(output)).first;
-    }
-    found->second->play();
+    auto found = sounds_.find(path);
+    if (found == sounds_.end())
+        found = sounds_.emplace(path, readSound(path)).first;
+    if (found->second)
+        speaker_.play(path, found->second);
 }
 
 } // namespace pipstone

@@ -3,6 +3,8 @@
 // Qt
 #include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace pipstone {
@@ -47,8 +49,10 @@ const QWidget *widgetOf(const QObject *receiver)
 
 } // namespace
 
-InputHold::InputHold(QWidget &window)
+InputHold::InputHold(QWidget &window, const QWidget &releasesReach)
     : window_(window)
+    , releasesReach_(releasesReach)
+    , buttonsDownBefore_(static_cast<int>(QGuiApplication::mouseButtons()))
 {
     qApp->installEventFilter(this);
 }
@@ -63,6 +67,13 @@ bool InputHold::eventFilter(QObject *watched, QEvent *event)
 {
     if (isInput(event->type())) {
         const QWidget *widget = widgetOf(watched);
+        if (event->type() == QEvent::MouseButtonRelease && widget == &releasesReach_) {
+            const int button = static_cast<QMouseEvent *>(event)->button();
+            if (buttonsDownBefore_ & button) {
+                buttonsDownBefore_ &= ~button;
+                return QObject::eventFilter(watched, event);
+            }
+        }
         if (widget && widget->window() == &window_)
             return true;
     }

@@ -10,20 +10,29 @@
 // std
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
+#include <future>
 #include <sys/stat.h>
 
 namespace pipstone::testing {
 namespace {
 
 // Outputs that count what the player asks of them.
+// They are made and played on the speaker thread.
 struct CountingSpeaker {
-    int outputs = 0;
-    int plays = 0;
+    std::atomic<int> outputs = 0;
+    std::atomic<int> plays = 0;
+    // Plays `path`, and waits for the play to reach the speaker.
+    void play(const QString &path)
+    {
+        player.play(path);
+        EXPECT_TRUE(player.settle(5000));
+    }
     SoundPlayer player{[this](const WaveSound &) -> std::unique_ptr<SoundOutput> {
         struct Output : SoundOutput {
-            int &plays;
-            explicit Output(int &p) : plays(p) {}
+            std::atomic<int> &plays;
+            explicit Output(std::atomic<int> &p) : plays(p) {}
             void play() override { ++plays; }
         };
         ++outputs;
@@ -40,7 +49,10 @@ bool writeSparse(const QString &path, const QByteArray &bytes, qint64 size)
 }
 
 // A wave header whose RIFF and data sizes are given, over `samples` bytes.
-QByteArray wave(std::uint32_t riffSize, std::uint32_t dataSize, int samples, int format = 1)
+struct Format {
+    int format = 1, channels = 1, rate = 22050, bits = 16;
+};
+QByteArray wave(std::uint32_t riffSize, std::uint32_t dataSize, int samples, Format f = {})
 {
     const auto number = [](std::uint32_t v, int width) {
         QByteArray b;
@@ -48,9 +60,10 @@ QByteArray wave(std::uint32_t riffSize, std::uint32_t dataSize, int samples, int
             b += static_cast<char>(v >> 8 * i & 0xff);
         return b;
     };
-    return "RIFF" + number(riffSize, 4) + "WAVEfmt " + number(16, 4) + number(format, 2) + number(1, 2) +
-           number(22050, 4) + number(44100, 4) + number(2, 2) + number(16, 2) + "data" + number(dataSize, 4) +
-           QByteArray(samples, '\x10');
+    const int frame = f.channels * f.bits / 8;
+    return "RIFF" + number(riffSize, 4) + "WAVEfmt " + number(16, 4) + number(f.format, 2) + number(f.channels, 2) +
+           number(f.rate, 4) + number(f.rate * frame, 4) + number(frame, 2) + number(f.bits, 2) + "data" +
+           number(dataSize, 4) + QByteArray(samples, '\x10');
 }
 
 using OptionalFiles = WindowTest;
@@ -76,7 +89,7 @@ TEST_F(OptionalFiles, EachIsUsedUpToItsLimitAndIgnoredPastItAsIfMissing)
         {"pic/Move.wav", readFile(builtAsset(QStringLiteral("pic/Move.wav"))), kSoundFileLimit,
          [this] {
              CountingSpeaker speaker;
-             speaker.player.play(folder.filePath(QStringLiteral("pic/Move.wav")));
+             speaker.play(folder.filePath(QStringLiteral("pic/Move.wav")));
              return speaker.plays == 1;
          }},
     };
@@ -118,7 +131,7 @@ TEST_F(OptionalFiles, WhatIsNoRegularFileIsMissingAndNeverWaitedFor)
         platform.applySkin("x/o.cjs");
         EXPECT_TRUE(platform.window().styleSheet().isEmpty()) << entry.name;
         CountingSpeaker speaker;
-        speaker.player.play(folder.filePath(QStringLiteral("pic/Move.wav")));
+        speaker.play(folder.filePath(QStringLiteral("pic/Move.wav")));
         EXPECT_EQ(speaker.outputs, 0) << entry.name;
         for (const char *file : {"x/o.cjs", "HAND-M.CUR", "pic/Move.wav"}) {
             const QString path = folder.filePath(QString::fromLatin1(file));
@@ -151,7 +164,17 @@ TEST(MoveSound, EveryPlayIsHeardAndAHeaderThatLiesIsRefusedBeforeItsSamplesAreTa
         {"the samples run past the file", wave(38, 4, 2), false},
         {"cut off in its header", wave(38, 2, 2).left(30), false},
         {"no samples", wave(36, 0, 0), false},
-        {"compressed", wave(38, 2, 2, 85), false},
+        {"compressed", wave(38, 2, 2, {.format = 85}), false},
+        {"stereo, 8 bits, at the lowest rate", wave(38, 2, 2, {.channels = 2, .rate = 8000, .bits = 8}), true},
+        {"stereo at the highest rate", wave(40, 4, 4, {.channels = 2, .rate = 192000}), true},
+        {"a rate of 1 Hz", wave(38, 2, 2, {.rate = 1}), false},
+        {"just below the lowest rate", wave(38, 2, 2, {.rate = 7999}), false},
+        {"just above the highest rate", wave(38, 2, 2, {.rate = 192001}), false},
+        {"three channels", wave(42, 6, 6, {.channels = 3}), false},
+        {"32 bits", wave(40, 4, 4, {.bits = 32}), false},
+        {"a data chunk of one byte", wave(37, 1, 2), false},
+        {"4,001 bytes of 16-bit stereo", wave(36 + 4002, 4001, 4002, {.channels = 2}), false},
+        {"4,000 bytes of 16-bit stereo", wave(36 + 4000, 4000, 4000, {.channels = 2}), true},
         {"no wave at all", QByteArray("RIFF\x04\0\0\0AVI ", 12), false},
     };
     QTemporaryDir folder;
@@ -160,9 +183,45 @@ TEST(MoveSound, EveryPlayIsHeardAndAHeaderThatLiesIsRefusedBeforeItsSamplesAreTa
         ASSERT_TRUE(writeFile(path, c.bytes));
         CountingSpeaker speaker;
         for (int draw = 0; draw < 5; ++draw)
-            speaker.player.play(path);
-        EXPECT_EQ(std::pair(speaker.outputs, speaker.plays), c.plays ? std::pair(1, 5) : std::pair(0, 0)) << c.name;
+            speaker.play(path);
+        EXPECT_EQ(std::pair(speaker.outputs.load(), speaker.plays.load()), c.plays ? std::pair(1, 5) : std::pair(0, 0)) << c.name;
     }
+}
+
+// A sound system that hangs in a play (as a sound server may in a write)
+// holds up only the speaker thread: later plays are skipped at once, and the
+// player still ends promptly.
+TEST(MoveSound, ASpeakerThatHangsNeverHoldsUpTheGame)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Move.wav"));
+    ASSERT_TRUE(writeFile(path, wave(38, 2, 2)));
+    std::promise<void> hang;
+    std::shared_future<void> released = hang.get_future().share();
+    std::atomic<int> plays = 0;
+    QElapsedTimer clock;
+    {
+        SoundPlayer player{[&](const WaveSound &) -> std::unique_ptr<SoundOutput> {
+            struct Stuck : SoundOutput {
+                std::shared_future<void> until;
+                std::atomic<int> &plays;
+                Stuck(std::shared_future<void> u, std::atomic<int> &p) : until(std::move(u)), plays(p) {}
+                void play() override
+                {
+                    ++plays;
+                    until.wait();
+                }
+            };
+            return std::make_unique<Stuck>(released, plays);
+        }};
+        clock.start();
+        for (int draw = 0; draw < 50; ++draw)
+            player.play(path);
+        EXPECT_FALSE(player.settle(50));
+    }
+    EXPECT_LT(clock.elapsed(), 1000) << "50 draws and the end of the player";
+    EXPECT_EQ(plays.load(), 1) << "the plays after the stuck one are skipped";
+    hang.set_value();
 }
 
 // The whole game with a hostile entry at the name of every optional file.

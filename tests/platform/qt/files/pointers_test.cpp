@@ -27,13 +27,33 @@ TEST(CursorFile, TheBuiltHandLoadsAndFilesThatAreNoCursorAreRefused)
     const QByteArray cursor = readFile(built);
     QByteArray icon = cursor;
     icon[2] = 1; // an icon file, not a cursor
+    // The picture's own header (at 22) gives its size; a bitmap's height counts its mask too.
+    const auto withPicture = [&](std::int32_t width, std::int32_t height) {
+        QByteArray bytes = cursor;
+        for (int i = 0; i < 4; ++i) {
+            bytes[22 + 4 + i] = static_cast<char>(width >> 8 * i & 0xff);
+            bytes[22 + 8 + i] = static_cast<char>(height >> 8 * i & 0xff);
+        }
+        return bytes;
+    };
+    QByteArray farHotspot = cursor;
+    farHotspot[10] = 0;
+    farHotspot[11] = 1; // 256
     const std::pair<const char *, QByteArray> cases[] = {
         {"empty", QByteArray()},
         {"header cut short", cursor.left(10)},
         {"icon", icon},
         {"picture cut off", cursor.left(40)},
         {"text", QByteArray("not a cursor at all, just some words")},
+        {"a picture of 5,600 x 5,600", withPicture(5600, 11200)},
+        {"a picture one wider than a pointer", withPicture(257, 64)},
+        {"a picture one taller than a pointer", withPicture(32, 514)},
+        {"a picture of no width", withPicture(0, 64)},
+        {"a picture upside down", withPicture(32, -64)},
+        {"a hotspot outside any pointer", farHotspot},
     };
+    // The largest pointer passes, though it no longer decodes from a picture of 32 x 32.
+    EXPECT_TRUE(parseCursorFile(withPicture(256, 512)).has_value());
     QTemporaryDir folder;
     for (const auto &[name, bytes] : cases) {
         const QString path = folder.filePath(QString::fromLatin1(name));

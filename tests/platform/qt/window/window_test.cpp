@@ -125,5 +125,32 @@ TEST_F(Window, MessageBoxesShowTheirLinesReturnWhenClosedAndEndWithTheWindow)
     platform.messageBox("too late", ""); // no box may open a loop of its own again
 }
 
+// While a box is open the window takes nothing from the user (neither the
+// board, nor the buttons, nor the keys) but the release of a mouse button
+// pressed on the board before the box opened: the game must learn it is up.
+TEST_F(Window, UnderAMessageBoxTheWindowTakesNoInputButTheReleaseOfAButtonPressedBefore)
+{
+    show();
+    QTest::mousePress(&canvas(), Qt::LeftButton, {}, QPoint(100, 300));
+    ASSERT_EQ(events.mouse.size(), 1u);
+    events.mouse.clear();
+    QTimer::singleShot(20, [&] {
+        QTest::mouseMove(&canvas(), QPoint(110, 310));
+        QTest::mouseRelease(&canvas(), Qt::LeftButton, {}, QPoint(120, 320));
+        QTest::mouseClick(&canvas(), Qt::LeftButton, {}, QPoint(200, 300));
+        QTest::mouseClick(&canvas(), Qt::RightButton, {}, QPoint(200, 300));
+        QTest::keyClick(&canvas(), Qt::Key_Up);
+        QTest::keyClick(&platform.window(), Qt::Key_G);
+        QTest::mouseClick(button(QStringLiteral("Get Card")), Qt::LeftButton);
+        ASSERT_NE(openBox(), nullptr);
+        openBox()->button(QMessageBox::Ok)->click();
+    });
+    platform.messageBox("Player Has No Cards To Move", "");
+    ASSERT_EQ(events.mouse.size(), 1u);
+    EXPECT_EQ(std::pair(events.mouse[0].kind, events.mouse[0].button), std::pair('u', kLeftButton));
+    EXPECT_TRUE(events.keys.empty());
+    EXPECT_TRUE(events.clicks.empty());
+}
+
 } // namespace
 } // namespace pipstone::testing

@@ -1,4 +1,5 @@
-// The sound module: plays the game's sounds on the default speaker.
+// The sound module: plays the game's sounds on the default speaker. It runs
+// on the speaker thread (speaker_thread.h), never on the game's.
 
 // own
 #include "platform/qt/sound/sound_output.h"
@@ -18,14 +19,7 @@ namespace {
 
 QAudioFormat::SampleFormat sampleFormat(int bitsPerSample)
 {
-    switch (bitsPerSample) {
-    case 8:
-        return QAudioFormat::UInt8;
-    case 16:
-        return QAudioFormat::Int16;
-    default:
-        return QAudioFormat::Int32;
-    }
+    return bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16;
 }
 
 // A play handed to the sound system is heard only some time later (a tenth

@@ -1,0 +1,1 @@
+* { min-width:16777215px; min-height:16777215px; border:32767px solid red }
