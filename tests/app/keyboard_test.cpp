@@ -154,5 +154,24 @@ TEST(Keyboard, AKeyPlayDuringTheComputersMoveDoesNothing)
     EXPECT_EQ(h.s().aids.refusals, 0);
 }
 
+// A key play pressed while a tick counts waits for the tick's end, as a
+// press on a tile does, and then plays.
+TEST(Keyboard, AKeyPlayInsideATickPlaysWhenTheTickEnds)
+{
+    GameHarness h;
+    bool pressed = false;
+    h.platform.watchEventProcessing([&] {
+        const auto &activity = h.game.activity();
+        if (!pressed && activity.busy() && !activity.inStep()) {
+            pressed = true;
+            h.platform.keyPress(Key::Down); // opens with the first tile of the row
+        }
+    });
+    h.advance(300);
+    ASSERT_TRUE(pressed);
+    EXPECT_EQ(h.s().pno, "6");
+    EXPECT_EQ(h.s().lcard[22].Top, 4000);
+}
+
 } // namespace
 } // namespace pipstone::test

@@ -59,7 +59,7 @@ TEST(HelpWindowTest, ShowsThePageItselfExactlyWhenTheOpenerCannot)
         EXPECT_EQ(own->source(), QUrl::fromLocalFile(page)) << c.name;
         EXPECT_TRUE(own->toPlainText().contains(QStringLiteral("How to play Pipstone"))) << c.name;
 
-        const InputHold hold(game); // a message box is open over the game
+        const InputHold hold(game, game); // a message box is open over the game
         QTest::keyClick(own, Qt::Key_Escape);
         EXPECT_FALSE(help.ownWindow() && help.ownWindow()->isVisible()) << c.name << ": Escape left it open";
     }
