@@ -138,6 +138,7 @@ TEST(HeadlessToolkit, DeliversInputAndTicksAtTheirMomentsInsideWaits)
     desk.platform.advance(30);
     desk.platform.setTimerRunning(TimerId::Timer1, true); // ticks at 130, 230, ...
     desk.platform.post({Kind::Press, 3000, 3000, 1, 0, ButtonId::NewGame, 170, {}});
+    desk.platform.lookAt(170, [] {}); // a test's look, with the button down, is no input
     desk.platform.post({Kind::Close, 0, 0, 0, 0, ButtonId::NewGame, 250, {}});
     desk.platform.post({Kind::Release, 3000, 3000, 1, 0, ButtonId::NewGame, 170, {}});
     desk.platform.waitForEvents(1000);
@@ -155,11 +156,13 @@ TEST(HeadlessToolkit, DeliversInputAndTicksAtTheirMomentsInsideWaits)
     // Waiting for something that never comes lets at least the whole limit pass.
     desk.platform.advanceUntil([] { return false; }, 21, 10);
     EXPECT_EQ(desk.platform.tickCount(), 830);
+    desk.platform.advanceUntil([] { return false; }, 20, 10);
+    EXPECT_EQ(desk.platform.tickCount(), 850);
     // Running the world for no time at all still hands over what is due now.
     desk.log.events.clear();
-    desk.platform.post({Kind::Close, 0, 0, 0, 0, ButtonId::NewGame, 830, {}});
+    desk.platform.post({Kind::Close, 0, 0, 0, 0, ButtonId::NewGame, 850, {}});
     desk.platform.advance(0);
-    EXPECT_EQ(desk.log.events, std::vector<std::string>{"830 close"});
+    EXPECT_EQ(desk.log.events, std::vector<std::string>{"850 close"});
 }
 
 // A modal box keeps the mouse, the buttons and the keys from the window for as
