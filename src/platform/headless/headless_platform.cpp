@@ -20,6 +20,7 @@ constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
 HeadlessPlatform::HeadlessPlatform()
 {
     clock_.tickInterval = timing::kTimerInterval;
+    refreshQuiet(); // nothing is queued and no timer runs yet
     virtualClock_ = &clock_;
 }
 
