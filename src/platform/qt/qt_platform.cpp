@@ -252,6 +252,11 @@ void QtPlatform::quit()
     form_->hide();
 }
 
+void QtPlatform::happened(const Happening &happening)
+{
+    form_->canvas().hear(happening);
+}
+
 void QtPlatform::windowClosing()
 {
     if (events_)

@@ -2,13 +2,13 @@
 
 // own
 #include "platform/platform.h"
+#include "platform/qt/access/announcer.h"
 #include "platform/qt/access/board_accessible.h"
 #include "platform/qt/files/pointers.h"
 #include "platform/qt/view/qt_conversions.h"
 #include "platform/qt/view/tile_pictures.h"
 
 // Qt
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -126,7 +126,7 @@ GameCanvas::GameCanvas(QWidget *parent)
     , grabbingHand_(grabbingHandCursor())
     , aids_([this] { refresh(); })
 {
-    static const bool accessible = (QAccessible::installFactory(boardAccessibleFactory), true);
+    static const bool accessible = (installBoardAccessibility(), true);
     Q_UNUSED(accessible);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -205,7 +205,8 @@ bool GameCanvas::refresh()
 {
     if (!state_)
         return false;
-    tellScreenReaders();
+    if (screenReaderListening())
+        tellScreenReaders(*this, narrator_);
     const QRegion aidsArea = aids_.refresh(*state_);
     update(aidsArea);
     if (builder_.stillShows(*state_, shown_))
@@ -266,14 +267,10 @@ void GameCanvas::paintEvent(QPaintEvent *event)
     aids_.paint(painter);
 }
 
-void GameCanvas::tellScreenReaders()
+void GameCanvas::hear(const Happening &happening)
 {
-    if (!narrator_.observe(*state_).empty())
-        announceOnStatusLine(*this);
-    if (state_->aids.chosen != chosenTold_) {
-        chosenTold_ = state_->aids.chosen;
-        announceChosenTile(*this);
-    }
+    if (screenReaderListening())
+        narrator_.hear(happening);
 }
 
 void GameCanvas::mousePressEvent(QMouseEvent *event)

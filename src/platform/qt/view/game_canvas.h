@@ -42,6 +42,9 @@ public:
 
     const GameState *state() const { return state_; }
     const Narrator &narrator() const { return narrator_; }
+    // Something happened in the game: a listening screen reader hears of it
+    // at the next refresh.
+    void hear(const Happening &happening);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -63,7 +66,6 @@ private:
     QRegion changedItemsArea(const DisplayList &before, const DisplayList &after) const;
     void layOutChangedTexts(const std::vector<DrawnText> &now, QRegion &area);
     void updatePointer(QPointF position);
-    void tellScreenReaders();
 
     PlatformEvents *events_ = nullptr;
     const GameState *state_ = nullptr;
@@ -77,7 +79,6 @@ private:
     bool showingHand_ = false;
     AidsView aids_;
     Narrator narrator_;
-    int chosenTold_ = -1;
 };
 
 } // namespace pipstone
