@@ -13,6 +13,9 @@ packages=(
   # installed game started on a virtual X server
   desktop-file-utils appstream dpkg-dev file
   xvfb xdotool imagemagick strace x11-utils
+  # the screen reader test: a private session and accessibility bus, and a
+  # client that listens on it as a screen reader does
+  dbus-daemon at-spi2-core python3-pyatspi python3-gi
 )
 
 missing=()

@@ -139,6 +139,8 @@ void QtPlatform::messageBox(const std::string &text, const std::string &title)
     // Once the program ends, a box would start an event loop nobody ends.
     if (quitting_)
         return;
+    // What happened before the box is told while the board has the focus.
+    form_->canvas().tellNews();
     QString lines = QString::fromStdString(text);
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(QMessageBox::Information, QString::fromStdString(title), lines, QMessageBox::Ok, form_.get());
@@ -151,6 +153,10 @@ void QtPlatform::messageBox(const std::string &text, const std::string &title)
     box.show();
     box.activateWindow();
     untilAnswered.exec();
+    // The board takes the keyboard back, and with it the screen reader's
+    // focus, also where no window manager hands it back.
+    if (!quitting_)
+        form_->activateWindow();
 }
 
 QString QtPlatform::pathOf(const std::string &relativePath) const

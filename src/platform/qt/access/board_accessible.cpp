@@ -242,8 +242,10 @@ public:
         tiles_.fill(nullptr);
     }
 
-    // The object a screen reader last heard had the focus.
+    // The object a screen reader last heard had the focus, and whether it
+    // took the focus while news waited to be told.
     QAccessible::Id told = 0;
+    bool movedWithNews = false;
 
     // A screen point of a place in twips on the canvas.
     QRect screenRect(float left, float top, float width, float height) const
@@ -429,20 +431,34 @@ void installBoardAccessibility()
     qtUpdates = QAccessible::installUpdateHandler(followTheChosenTile);
 }
 
-void tellScreenReaders(GameCanvas &canvas, Narrator &narrator)
+void followChosenTile(GameCanvas &canvas, const Narrator &narrator)
 {
     BoardAccessible &board = *boardOf(canvas);
     if (narrator.heardDeal())
         board.renewTiles();
-    // A new tile under the frame first, then the news on it.
     QAccessibleInterface *target = focusTarget(board);
-    if (canvas.hasFocus() && QAccessible::uniqueId(target) != board.told) {
-        QAccessibleEvent focus(target, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-        board.told = QAccessible::uniqueId(target);
-    }
-    if (narrator.hasNews())
-        announce(target, QString::fromStdString(narrator.takeLine()));
+    if (!canvas.hasFocus() || QAccessible::uniqueId(target) == board.told)
+        return;
+    QAccessibleEvent focus(target, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+    board.told = QAccessible::uniqueId(target);
+    board.movedWithNews = board.movedWithNews || narrator.hasNews();
+}
+
+void tellNews(GameCanvas &canvas, Narrator &narrator)
+{
+    followChosenTile(canvas, narrator);
+    if (!narrator.hasNews())
+        return;
+    BoardAccessible &board = *boardOf(canvas);
+    QAccessibleInterface *target = focusTarget(board);
+    std::string line = narrator.takeLine();
+    // The reader's own words for the tile that took the focus are cut short
+    // by the news; the news names it instead.
+    if (board.movedWithNews && target != &board)
+        line += " Now on " + target->text(QAccessible::Name).toStdString() + ".";
+    board.movedWithNews = false;
+    announce(target, QString::fromStdString(line));
 }
 
 } // namespace pipstone

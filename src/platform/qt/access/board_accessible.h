@@ -30,10 +30,13 @@ QAccessibleInterface *boardAccessibleFactory(const QString &className, QObject *
 // the chosen tile. Once per program.
 void installBoardAccessibility();
 
-// Tells a listening screen reader what changed since the last look: a new
-// tile under the chosen-tile frame takes the focus (also when its place in
-// the row stays the same), then the narrator's news is announced on the
-// object that has the focus.
-void tellScreenReaders(GameCanvas &canvas, Narrator &narrator);
+// Tells a listening screen reader of a new tile under the chosen-tile frame,
+// by giving it the focus, also when its place in the row stays the same.
+void followChosenTile(GameCanvas &canvas, const Narrator &narrator);
+
+// Tells a listening screen reader the narrator's news, as one line announced
+// on the object that has the focus (after a new tile under the frame has
+// taken it).
+void tellNews(GameCanvas &canvas, Narrator &narrator);
 
 } // namespace pipstone

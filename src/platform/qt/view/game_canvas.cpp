@@ -24,6 +24,9 @@ namespace pipstone {
 
 namespace {
 
+// How long the game goes on without news before a screen reader is told.
+constexpr int kNewsPauseMs = 60;
+
 int buttonCode(Qt::MouseButton button)
 {
     switch (button) {
@@ -132,6 +135,9 @@ GameCanvas::GameCanvas(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Board"));
+    newsPause_.setSingleShot(true);
+    newsPause_.setInterval(kNewsPauseMs);
+    connect(&newsPause_, &QTimer::timeout, this, [this] { tellNews(); });
 }
 
 void GameCanvas::attach(PlatformEvents *events, const GameState *state)
@@ -206,7 +212,7 @@ bool GameCanvas::refresh()
     if (!state_)
         return false;
     if (screenReaderListening())
-        tellScreenReaders(*this, narrator_);
+        followChosenTile(*this, narrator_);
     const QRegion aidsArea = aids_.refresh(*state_);
     update(aidsArea);
     if (builder_.stillShows(*state_, shown_))
@@ -267,10 +273,22 @@ void GameCanvas::paintEvent(QPaintEvent *event)
     aids_.paint(painter);
 }
 
+// The happenings of one step come a few milliseconds apart (a tile laid, then
+// the turn); told one by one, each would cut the last short in the reader's
+// voice.
 void GameCanvas::hear(const Happening &happening)
 {
-    if (screenReaderListening())
-        narrator_.hear(happening);
+    if (!screenReaderListening())
+        return;
+    narrator_.hear(happening);
+    newsPause_.start();
+}
+
+void GameCanvas::tellNews()
+{
+    newsPause_.stop();
+    if (narrator_.hasNews())
+        pipstone::tellNews(*this, narrator_);
 }
 
 void GameCanvas::mousePressEvent(QMouseEvent *event)

@@ -15,6 +15,7 @@
 #include <QFont>
 #include <QRegion>
 #include <QStaticText>
+#include <QTimer>
 #include <QWidget>
 
 // std
@@ -43,8 +44,10 @@ public:
     const GameState *state() const { return state_; }
     const Narrator &narrator() const { return narrator_; }
     // Something happened in the game: a listening screen reader hears of it
-    // at the next refresh.
+    // once the game has gone on for a moment without news, all in one line,
+    // or before a message box opens, whichever comes first.
     void hear(const Happening &happening);
+    void tellNews();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -79,6 +82,7 @@ private:
     bool showingHand_ = false;
     AidsView aids_;
     Narrator narrator_;
+    QTimer newsPause_;
 };
 
 } // namespace pipstone
