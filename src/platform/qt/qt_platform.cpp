@@ -139,8 +139,7 @@ void QtPlatform::messageBox(const std::string &text, const std::string &title)
     // Once the program ends, a box would start an event loop nobody ends.
     if (quitting_)
         return;
-    // What happened before the box is told while the board has the focus.
-    form_->canvas().tellNews();
+    form_->canvas().boxOpening();
     QString lines = QString::fromStdString(text);
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(QMessageBox::Information, QString::fromStdString(title), lines, QMessageBox::Ok, form_.get());
@@ -157,6 +156,7 @@ void QtPlatform::messageBox(const std::string &text, const std::string &title)
     // focus, also where no window manager hands it back.
     if (!quitting_)
         form_->activateWindow();
+    form_->canvas().boxClosed();
 }
 
 QString QtPlatform::pathOf(const std::string &relativePath) const

@@ -246,6 +246,7 @@ public:
     // took the focus while news waited to be told.
     QAccessible::Id told = 0;
     bool movedWithNews = false;
+    QAccessible::Id toldBefore = 0; // before the focus moved with news waiting
 
     // A screen point of a place in twips on the canvas.
     QRect screenRect(float left, float top, float width, float height) const
@@ -431,18 +432,26 @@ void installBoardAccessibility()
     qtUpdates = QAccessible::installUpdateHandler(followTheChosenTile);
 }
 
-void followChosenTile(GameCanvas &canvas, const Narrator &narrator)
+void followChosenTile(GameCanvas &canvas, Narrator &narrator)
 {
     BoardAccessible &board = *boardOf(canvas);
-    if (narrator.heardDeal())
+    if (narrator.takeDeal())
         board.renewTiles();
     QAccessibleInterface *target = focusTarget(board);
     if (!canvas.hasFocus() || QAccessible::uniqueId(target) == board.told)
         return;
+    if (narrator.hasNews() && !board.movedWithNews) {
+        board.movedWithNews = true;
+        board.toldBefore = board.told;
+    }
     QAccessibleEvent focus(target, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
     board.told = QAccessible::uniqueId(target);
-    board.movedWithNews = board.movedWithNews || narrator.hasNews();
+}
+
+bool focusMovedWithNews(GameCanvas &canvas)
+{
+    return boardOf(canvas)->movedWithNews;
 }
 
 void tellNews(GameCanvas &canvas, Narrator &narrator)
@@ -453,12 +462,22 @@ void tellNews(GameCanvas &canvas, Narrator &narrator)
     BoardAccessible &board = *boardOf(canvas);
     QAccessibleInterface *target = focusTarget(board);
     std::string line = narrator.takeLine();
+    if (!board.movedWithNews) {
+        announce(target, QString::fromStdString(line));
+        return;
+    }
     // The reader's own words for the tile that took the focus are cut short
     // by the news; the news names it instead.
-    if (board.movedWithNews && target != &board)
+    if (target != &board)
         line += " Now on " + target->text(QAccessible::Name).toStdString() + ".";
+    // A reader may not have followed that focus yet, or skip it for a message
+    // box opening at once: the line goes to the object that had the focus
+    // before as well, and a reader speaks it for whichever it follows.
     board.movedWithNews = false;
-    announce(target, QString::fromStdString(line));
+    const QString words = QString::fromStdString(line);
+    if (QAccessibleInterface *before = QAccessible::accessibleInterface(board.toldBefore); before && before != target)
+        announce(before, words);
+    announce(target, words);
 }
 
 } // namespace pipstone

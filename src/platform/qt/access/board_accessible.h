@@ -32,11 +32,16 @@ void installBoardAccessibility();
 
 // Tells a listening screen reader of a new tile under the chosen-tile frame,
 // by giving it the focus, also when its place in the row stays the same.
-void followChosenTile(GameCanvas &canvas, const Narrator &narrator);
+void followChosenTile(GameCanvas &canvas, Narrator &narrator);
 
 // Tells a listening screen reader the narrator's news, as one line announced
 // on the object that has the focus (after a new tile under the frame has
 // taken it).
 void tellNews(GameCanvas &canvas, Narrator &narrator);
+
+// Whether a new tile took the focus while news waited: a screen reader drops
+// a focus change when a message box takes the focus at once, so such news
+// waits until the box has closed and the board has the focus again.
+bool focusMovedWithNews(GameCanvas &canvas);
 
 } // namespace pipstone

@@ -4,9 +4,6 @@
 #include "state/places.h"
 #include "state/text_number.h"
 
-// std
-#include <algorithm>
-
 namespace pipstone {
 
 namespace {
@@ -57,11 +54,6 @@ std::string sentence(const Happening &h)
     case Kind::MatchOver: return "Match over. " + winner(h, "match");
     }
     return {};
-}
-
-bool Narrator::heardDeal() const
-{
-    return std::any_of(heard_.begin(), heard_.end(), [](const Happening &h) { return h.kind == Kind::Deal; });
 }
 
 std::string Narrator::takeLine()

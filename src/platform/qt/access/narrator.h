@@ -6,6 +6,7 @@
 
 // std
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pipstone {
@@ -17,10 +18,14 @@ namespace pipstone {
 class Narrator {
 public:
     // Keeps a happening for the next line; cheap, as the game tells many.
-    void hear(const Happening &happening) { heard_.push_back(happening); }
+    void hear(const Happening &happening)
+    {
+        heard_.push_back(happening);
+        dealt_ = dealt_ || happening.kind == Happening::Kind::Deal;
+    }
     bool hasNews() const { return !heard_.empty(); }
-    // Whether a hand was dealt among the happenings not yet told.
-    bool heardDeal() const;
+    // Whether a hand was dealt since the last time this was asked.
+    bool takeDeal() { return std::exchange(dealt_, false); }
     // Everything heard since the last line, in order, as one line; empty
     // when nothing was.
     std::string takeLine();
@@ -29,6 +34,7 @@ public:
 
 private:
     std::vector<Happening> heard_;
+    bool dealt_ = false;
     std::string latest_;
 };
 

@@ -291,6 +291,21 @@ void GameCanvas::tellNews()
         pipstone::tellNews(*this, narrator_);
 }
 
+// What happened before a box is told while the board still has the focus,
+// unless the focus has just moved with it (board_accessible.h).
+void GameCanvas::boxOpening()
+{
+    if (narrator_.hasNews() && !focusMovedWithNews(*this))
+        tellNews();
+    newsPause_.stop();
+}
+
+void GameCanvas::boxClosed()
+{
+    if (narrator_.hasNews())
+        newsPause_.start();
+}
+
 void GameCanvas::mousePressEvent(QMouseEvent *event)
 {
     const int button = buttonCode(event->button());

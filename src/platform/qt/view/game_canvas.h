@@ -48,6 +48,9 @@ public:
     // or before a message box opens, whichever comes first.
     void hear(const Happening &happening);
     void tellNews();
+    // A message box opens, or has closed.
+    void boxOpening();
+    void boxClosed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -127,3 +127,14 @@ class KeyPlayer:
         key("ctrl+q")
         GLib.timeout_add(1000, lambda: pyatspi.Registry.stop() and False)
         return False
+
+
+if __name__ == "__main__":
+    # key_game.py HANDS: plays that many hands, then ends the game with Ctrl+Q.
+    import sys
+
+    player = KeyPlayer(int(sys.argv[1]))
+    GLib.timeout_add(150, player.step)
+    GLib.timeout_add_seconds(900, lambda: pyatspi.Registry.stop())
+    pyatspi.Registry.start()
+    print("%d hands, %d boxes, %d keys" % (player.results, player.boxes, player.keys))

@@ -87,11 +87,12 @@ TEST(Narrator, OneLineTellsEverythingHeardSinceTheLastInOrder)
     EXPECT_EQ(narrator.takeLine(), "");
     narrator.hear(tile(Kind::Play, kComputer, 3, 5));
     narrator.hear(ofSide(Kind::Turn, kYou));
-    EXPECT_FALSE(narrator.heardDeal());
+    EXPECT_FALSE(narrator.takeDeal());
     EXPECT_EQ(narrator.takeLine(), "Computer plays 3 and 5 on the left end. Left end 5, right end 6. Your turn.");
     EXPECT_FALSE(narrator.hasNews());
     narrator.hear(ofSide(Kind::Deal, kComputer));
-    EXPECT_TRUE(narrator.heardDeal());
+    EXPECT_TRUE(narrator.takeDeal());
+    EXPECT_FALSE(narrator.takeDeal()) << "a deal is taken once";
     EXPECT_EQ(narrator.takeLine(), "New hand. Computer opens.");
     EXPECT_EQ(narrator.latest(), "New hand. Computer opens.");
     EXPECT_EQ(narrator.takeLine(), "");

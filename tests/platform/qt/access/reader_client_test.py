@@ -45,7 +45,9 @@ def on_event(event):
         # The line must come inside the event: read later, it may be gone.
         if not isinstance(event.any_data, str):
             problems.append("a line came without its text: %r" % (event.any_data,))
-        elif event.any_data:
+        elif event.any_data and heard[-1:] != [("line", event.any_data, "")]:
+            # A line that went with a focus change comes on the object that
+            # had the focus before as well; a reader speaks it for one of them.
             note("line", event.any_data)
     elif event.type.startswith("object:state-changed:focused") and event.detail1:
         try:
