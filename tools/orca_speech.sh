@@ -30,7 +30,10 @@ speech_pid=""
 finish() {
   for pid in $orca_pid $speech_pid; do kill "$pid" 2>/dev/null || true; done
   stop_reader_session
-  rm -rf "$work"
+  wait 2>/dev/null || true
+  # ORCA_LOG names a file to keep Orca's whole debug log in.
+  [ -z "${ORCA_LOG:-}" ] || cp "$work/orca.log" "$ORCA_LOG"
+  rm -rf "$work" 2>/dev/null || true
 }
 trap finish EXIT
 
@@ -50,6 +53,8 @@ until grep -q "SPEECH OUTPUT" "$work/orca.log" 2>/dev/null; do
   sleep 0.5
 done
 start_game "$program"
-PYTHONPATH="$access" /usr/bin/python3 "$access/key_game.py" "$hands" >&2
+# A key every 400 ms, about as a player presses them: Orca hears every key
+# from the game before the game may act on it.
+PYTHONPATH="$access" /usr/bin/python3 "$access/key_game.py" "$hands" 400 >&2
 sleep 2
 grep "SPEECH OUTPUT" "$work/orca.log"
