@@ -28,7 +28,13 @@ source "$access/reader_session.sh" "$work" "$root"
 orca_pid=""
 speech_pid=""
 finish() {
-  for pid in $orca_pid $speech_pid; do kill "$pid" 2>/dev/null || true; done
+  [ -z "$orca_pid" ] || kill "$orca_pid" 2>/dev/null || true
+  # The speech server ignores TERM: its output modules are ended first, then
+  # the server itself for good.
+  if [ -n "$speech_pid" ]; then
+    pkill -P "$speech_pid" 2>/dev/null || true
+    kill -9 "$speech_pid" 2>/dev/null || true
+  fi
   stop_reader_session
   wait 2>/dev/null || true
   # ORCA_LOG names a file to keep Orca's whole debug log in.
