@@ -16,6 +16,9 @@ packages=(
   xvfb xdotool imagemagick strace x11-utils faketime
   # the fuzz targets of the file readers (make fuzz): libFuzzer through clang
   clang libclang-rt-14-dev
+  # the screen reader test: a private session and accessibility bus, and a
+  # client that listens on it as a screen reader does
+  dbus-daemon at-spi2-core python3-pyatspi python3-gi
 )
 
 missing=()

@@ -48,7 +48,9 @@ void GameWindow::computerOpening(bool &placed)
     showcards();
     addTo(s_.csc, -(readInt(s_.lcard[s].Tag) + readInt(s_.rcard[s].Tag)));
     addTo(s_.cno, -1);
+    platform_.happened(tileHappening(Happening::Kind::Opening, s_, s));
     s_.lStatus.Caption = kYourTurn;
+    platform_.happened(sideHappening(Happening::Kind::Turn, s_));
 }
 
 bool GameWindow::computerTurn()

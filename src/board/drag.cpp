@@ -124,8 +124,10 @@ void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float 
     else
         placePlayerDrop(index);
     // Let go over the board and back in the row: the drop was refused.
-    if (overBoard && s_.lcard[index].Top >= kPlayerRowLine)
+    if (overBoard && s_.lcard[index].Top >= kPlayerRowLine) {
         s_.aids.noteRefusal(index);
+        platform_.happened(tileHappening(Happening::Kind::Refusal, s_, index));
+    }
     setTimer(s_.Timer1, TimerId::Timer1, true);
 }
 

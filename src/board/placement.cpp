@@ -40,7 +40,9 @@ void GameWindow::domook()
         placeOpeningTile(l);
         s_.psc = toText(readInt(s_.psc) - readInt(s_.lcard[l].Tag) - readInt(s_.rcard[l].Tag));
         addTo(s_.pno, -1);
+        platform_.happened(tileHappening(Happening::Kind::Opening, s_, l));
         s_.lStatus.Caption = kComputerTurn;
+        platform_.happened(sideHappening(Happening::Kind::Turn, s_));
         showChosenTile();
         drawshape();
         placed = true;
@@ -98,6 +100,9 @@ bool GameWindow::placeOnArm(Arm arm)
     s_.Label6 = toText(static_cast<long long>(cell.Left) + 25);
     s_.Label7 = toText(static_cast<long long>(cell.Top) + 25);
     counter = toText(k + 1);
+    Happening play = tileHappening(Happening::Kind::Play, s_, l);
+    play.end = right ? Happening::End::Right : Happening::End::Left;
+    platform_.happened(play);
     rotateme();
     return true;
 }

@@ -2,6 +2,7 @@
 
 // own
 #include "platform/virtual_clock.h"
+#include "state/happenings.h"
 
 // std
 #include <cstdint>
@@ -92,6 +93,10 @@ public:
 
     // Ends the program: the event loops stop and the window goes away.
     virtual void quit() = 0;
+
+    // Something happened in the game, told where it happened, for a player
+    // who follows the game by ear; a toolkit without a listener drops it.
+    virtual void happened(const Happening &) {}
 
     // The toolkit's clock when it is virtual; null for a real one.
     VirtualClock *virtualClock() { return virtualClock_; }

@@ -53,6 +53,9 @@ void GameWindow::checkendgame()
         message = "Player Win That Game \r\n" + playerLine + "\r\n" + computerLine;
     else
         message = "Game Is Draw\r\n" + playerLine + "\r\n" + computerLine;
+    platform_.happened(scoreHappening(Happening::Kind::HandOver, s_));
+    if (matchOver)
+        platform_.happened(scoreHappening(Happening::Kind::MatchOver, s_));
     ask(message, kResultTitle);
 
     if (matchOver) {

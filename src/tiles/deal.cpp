@@ -70,6 +70,7 @@ void GameWindow::dealcards()
         s_.lStatus.Caption = kYourTurn;
     else if (s_.mturn == "2")
         s_.lStatus.Caption = kComputerTurn;
+    platform_.happened(sideHappening(Happening::Kind::Deal, s_));
 }
 
 } // namespace pipstone

@@ -46,6 +46,7 @@ void GameWindow::Timer2_Timer()
 
     if (readInt(s_.AvPmove) == 0 && s_.lStatus.Caption == kYourTurn && readInt(s_.pull) == kStockSize) {
         auto step = activity_.step(Work::Pass);
+        platform_.happened(sideHappening(Happening::Kind::Pass, s_));
         ask("Player Has No Cards To Move\r\n Player Will Give The Turn To Computer\r\n Computer Can Play Now ",
             kPassTitle);
         getturn();
@@ -53,6 +54,7 @@ void GameWindow::Timer2_Timer()
     }
     if (s_.lStatus.Caption == kComputerTurn && readInt(s_.pull) == kStockSize && readInt(s_.AvCmove) == 0) {
         auto step = activity_.step(Work::Pass);
+        platform_.happened(sideHappening(Happening::Kind::Pass, s_));
         ask("Computer Has No Cards To Move\r\n Computer Will Give The Turn To Player\r\n Player Can Play Now ",
             kPassTitle);
         getturn();

@@ -82,6 +82,8 @@ void GameWindow::PushButton3_Click()
     };
     takeInto(kComputerTurn, {s_.cno, s_.csc, s_.cextra, s_.chand, s_.max, kComputerRowTop});
     takeInto(kYourTurn, {s_.pno, s_.psc, s_.pextra, s_.phand, s_.pmax, kPlayerRowTop});
+    // The computer's tile stays its secret.
+    platform_.happened(tileHappening(Happening::Kind::Draw, s_, s_.lStatus.Caption == kYourTurn ? slot : 0));
     const float rowEnd = kRowStart + kRowPitch * static_cast<float>(heldBefore + 1);
     first.Visible = second.Visible = false;
     moveHalf(first, rowEnd, rowTop);

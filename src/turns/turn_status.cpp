@@ -24,20 +24,27 @@ void GameWindow::getturn()
         s_.lStatus.Top = kAbovePlayerRow;
         s_.lStatus.Caption = kYourTurn;
     }
+    platform_.happened(sideHappening(Happening::Kind::Turn, s_));
     auto turning = activity_.mark(OneThingAtATime::Work::Getturn);
     pump();
 }
 
 void GameWindow::changetocomputer()
 {
+    const bool turning = s_.lStatus.Caption != kComputerTurn;
     s_.lStatus.Top = kBelowComputerRow;
     s_.lStatus.Caption = kComputerTurn;
+    if (turning)
+        platform_.happened(sideHappening(Happening::Kind::Turn, s_));
 }
 
 void GameWindow::changetoplayer()
 {
+    const bool turning = s_.lStatus.Caption != kYourTurn;
     s_.lStatus.Top = kBelowComputerRow;
     s_.lStatus.Caption = kYourTurn;
+    if (turning)
+        platform_.happened(sideHappening(Happening::Kind::Turn, s_));
 }
 
 void GameWindow::Timer1_Timer()

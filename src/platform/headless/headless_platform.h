@@ -58,6 +58,7 @@ public:
     void stateChanged() override { ++stateChanges; }
     void repaintNow() override { ++repaints; }
     void quit() override { quitRequested = true; }
+    void happened(const Happening &h) override { happenings.push_back(h); }
 
     // Runs the world for `ms` milliseconds of virtual time.
     void advance(std::int64_t ms);
@@ -109,6 +110,7 @@ public:
     int openBoxes = 0;
     int mostBoxesOpen = 0;
     std::vector<std::string> soundsPlayed;
+    std::vector<Happening> happenings; // in the order the game told them
     int helpPagesOpened = 0;
     std::vector<std::string> skinsApplied;
     int centred = 0;

@@ -141,6 +141,7 @@ void QtPlatform::messageBox(const std::string &text, const std::string &title)
     // Once the program ends, a box would start an event loop nobody ends.
     if (quitting_)
         return;
+    form_->canvas().boxOpening();
     QString lines = QString::fromStdString(text);
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(QMessageBox::Information, QString::fromStdString(title), lines, QMessageBox::Ok, form_.get());
@@ -153,6 +154,11 @@ void QtPlatform::messageBox(const std::string &text, const std::string &title)
     box.show();
     box.activateWindow();
     untilAnswered.exec();
+    // The board takes the keyboard back, and with it the screen reader's
+    // focus, also where no window manager hands it back.
+    if (!quitting_)
+        form_->activateWindow();
+    form_->canvas().boxClosed();
 }
 
 QString QtPlatform::pathOf(const std::string &relativePath) const
@@ -258,6 +264,11 @@ void QtPlatform::quit()
     QCoreApplication::exit(0);
     help_->close();
     form_->hide();
+}
+
+void QtPlatform::happened(const Happening &happening)
+{
+    form_->canvas().hear(happening);
 }
 
 void QtPlatform::windowClosing()

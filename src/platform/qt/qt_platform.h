@@ -53,6 +53,7 @@ public:
     void stateChanged() override;
     void repaintNow() override;
     void quit() override;
+    void happened(const Happening &happening) override;
 
 private:
     QString pathOf(const std::string &relativePath) const;

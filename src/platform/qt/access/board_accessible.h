@@ -1,38 +1,47 @@
 #pragma once
 
 // Room: access. What a screen reader finds and hears: the board's
-// accessible objects and the narrator that announces the game's happenings.
+// accessible objects, the narrator that puts the game's happenings into
+// words, and the announcer that hands them to the screen reader.
 
 // Qt
 #include <QString>
 
 class QObject;
-class QAccessibleEvent;
 class QAccessibleInterface;
 
 namespace pipstone {
 
 class GameCanvas;
+class Narrator;
 
 // The board as a screen reader sees it: the canvas is one accessible object
 // whose children are the status line, the turn, the open ends, the stock, the
-// computer's tiles, both scores and each tile of the player's row. They read
-// the game state and never change it. The three push buttons are accessible
-// as Qt makes every button.
+// computer's tiles, both scores and the list "Your tiles" with each tile of
+// the player's row. They read the game state and never change it. The three
+// push buttons are accessible as Qt makes every button; the window is a
+// frame.
 
-// The accessible object of the canvas; Qt asks for it through the factory.
+// The accessible objects of the canvas and the window; Qt asks for them
+// through the factory.
 QAccessibleInterface *boardAccessibleFactory(const QString &className, QObject *object);
 
-// Tells screen readers a line of what happened, on the status line.
-void announceOnStatusLine(GameCanvas &canvas);
+// Installs the factory, and has a focus that Qt gives the canvas passed on to
+// the chosen tile. Once per program.
+void installBoardAccessibility();
 
-// Tells screen readers that the chosen tile of the player's row changed.
-void announceChosenTile(GameCanvas &canvas);
+// Tells a listening screen reader of a new tile under the chosen-tile frame,
+// by giving it the focus, also when its place in the row stays the same.
+void followChosenTile(GameCanvas &canvas, Narrator &narrator);
 
-// Qt drops accessibility events while no screen reader listens (and on the
-// offscreen screen, always); a listener set here hears every event the board
-// sends all the same.
-using BoardEventListener = void (*)(QAccessibleEvent *);
-void listenToBoardEvents(BoardEventListener listener);
+// Tells a listening screen reader the narrator's news, as one line announced
+// on the object that has the focus (after a new tile under the frame has
+// taken it).
+void tellNews(GameCanvas &canvas, Narrator &narrator);
+
+// Whether a new tile took the focus while news waited: a screen reader drops
+// a focus change when a message box takes the focus at once, so such news
+// waits until the box has closed and the board has the focus again.
+bool focusMovedWithNews(GameCanvas &canvas);
 
 } // namespace pipstone

@@ -6,6 +6,67 @@
 
 namespace pipstone {
 
+namespace {
+
+using Kind = Happening::Kind;
+
+std::string pips(int first, int second)
+{
+    return std::to_string(first) + " and " + std::to_string(second);
+}
+
+std::string endsAfter(const Happening &h)
+{
+    return " Left end " + std::to_string(h.leftEnd) + ", right end " + std::to_string(h.rightEnd) + ".";
+}
+
+std::string winner(const Happening &h, const std::string &of)
+{
+    if (h.computerTotal > h.playerTotal)
+        return "Computer wins the " + of + ".";
+    if (h.playerTotal > h.computerTotal)
+        return "You win the " + of + ".";
+    return "The " + of + " is a draw.";
+}
+
+} // namespace
+
+std::string sentence(const Happening &h)
+{
+    const bool you = h.side == Happening::Side::Player;
+    const std::string tile = pips(h.first, h.second);
+    switch (h.kind) {
+    case Kind::Deal: return you ? "New hand. You open." : "New hand. Computer opens.";
+    case Kind::Opening: return (you ? "You open with " : "Computer opens with ") + tile + "." + endsAfter(h);
+    case Kind::Play:
+        return (you ? "You play " : "Computer plays ") + tile + " on the "
+               + (h.end == Happening::End::Left ? "left" : "right") + " end." + endsAfter(h);
+    case Kind::Refusal: return tile + " does not go there.";
+    case Kind::Draw:
+        return (you ? "You take " + tile + " from the stock, " : std::string("Computer takes a tile from the stock, "))
+               + std::to_string(h.stockLeft) + " left.";
+    case Kind::Turn: return you ? "Your turn." : "Computer's turn.";
+    case Kind::Pass: return you ? "You cannot move and pass." : "Computer cannot move and passes.";
+    case Kind::HandOver:
+        return "Hand over. Computer adds " + std::to_string(h.computerAdded) + ", you add "
+               + std::to_string(h.playerAdded) + ". Computer " + formatScore(h.computerTotal) + ", you "
+               + formatScore(h.playerTotal) + ". " + winner(h, "hand");
+    case Kind::MatchOver: return "Match over. " + winner(h, "match");
+    }
+    return {};
+}
+
+std::string Narrator::takeLine()
+{
+    std::string line;
+    for (const Happening &h : heard_)
+        line += (line.empty() ? "" : " ") + sentence(h);
+    heard_.clear();
+    if (!line.empty())
+        latest_ = line;
+    return line;
+}
+
 std::string tileName(const GameState &s, int slot)
 {
     if (slot < 1 || slot > kSlots)
@@ -18,50 +79,6 @@ std::string openEnds(const GameState &s)
     if (readInt(s.first[0]) == 0)
         return "no tile yet";
     return "left end " + s.cu + ", right end " + s.cd;
-}
-
-std::string Narrator::observe(const GameState &s)
-{
-    const int computerTiles = readInt(s.cno);
-    const int playerTiles = readInt(s.pno);
-    const int drawn = readInt(s.pull);
-    std::string line;
-    const auto tell = [&line](const std::string &sentence) { line += (line.empty() ? "" : " ") + sentence; };
-
-    if (looked_) {
-        // A deal empties the stock's count and fills both hands again.
-        const bool handsRefilled = computerTiles > computerTiles_ || playerTiles > playerTiles_;
-        const bool newHand = drawn < drawn_ || (drawn == drawn_ && handsRefilled);
-        if (s.compscore.Caption != computerTotal_ || s.playerscore.Caption != playerTotal_)
-            tell("Hand over. Computer " + s.compscore.Caption + ", player " + s.playerscore.Caption + ".");
-        if (newHand) {
-            tell("New hand.");
-        } else {
-            if (drawn > drawn_ && computerTiles > computerTiles_)
-                tell("Computer takes a tile from the stock, " + std::to_string(kStockSize - drawn) + " left.");
-            if (drawn > drawn_ && playerTiles > playerTiles_)
-                tell("You take " + tileName(s, drawn) + " from the stock.");
-            if (computerTiles < computerTiles_)
-                tell("Computer plays " + tileName(s, readInt(s.Text1)) + ".");
-            if (playerTiles < playerTiles_)
-                tell("You play " + tileName(s, readInt(s.Text1)) + ".");
-        }
-        if (s.aids.refusals != refusals_)
-            tell(tileName(s, s.aids.refusedSlot) + " does not go there.");
-        if (s.lStatus.Caption != status_ && (s.lStatus.Caption == kYourTurn || s.lStatus.Caption == kComputerTurn))
-            tell((s.lStatus.Caption == kYourTurn ? "Your turn, " : "Computer's turn, ") + openEnds(s) + ".");
-    }
-    looked_ = true;
-    status_ = s.lStatus.Caption;
-    computerTotal_ = s.compscore.Caption;
-    playerTotal_ = s.playerscore.Caption;
-    computerTiles_ = computerTiles;
-    playerTiles_ = playerTiles;
-    drawn_ = drawn;
-    refusals_ = s.aids.refusals;
-    if (!line.empty())
-        latest_ = line;
-    return line;
 }
 
 } // namespace pipstone

@@ -2,31 +2,45 @@
 
 // own
 #include "state/game_state.h"
+#include "state/happenings.h"
 
 // std
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace pipstone {
 
-// Tells a player who cannot see the board what just happened: the computer
-// played or drew, the player played, drew or had a tile refused, the turn
-// changed, a hand was scored, a new hand was dealt. It compares what the state shows with what it saw last and
-// only reads the state.
+// Tells a player who cannot see the board what happened, in words, from the
+// happenings the game reports where they happen: the computer's moves with
+// their tile, end and the open ends after them, every draw (the player's own
+// tile named), the turn, passes, each hand's result and the match's end.
 class Narrator {
 public:
-    // What changed since the last look, as one spoken line; empty when
-    // nothing worth telling did.
-    std::string observe(const GameState &state);
+    // Keeps a happening for the next line; cheap, as the game tells many.
+    void hear(const Happening &happening)
+    {
+        heard_.push_back(happening);
+        dealt_ = dealt_ || happening.kind == Happening::Kind::Deal;
+    }
+    bool hasNews() const { return !heard_.empty(); }
+    // Whether a hand was dealt since the last time this was asked.
+    bool takeDeal() { return std::exchange(dealt_, false); }
+    // Everything heard since the last line, in order, as one line; empty
+    // when nothing was.
+    std::string takeLine();
     // The last line told.
     const std::string &latest() const { return latest_; }
 
 private:
-    bool looked_ = false;
-    std::string status_, computerTotal_, playerTotal_;
-    int computerTiles_ = 0, playerTiles_ = 0, drawn_ = 0, refusals_ = 0;
+    std::vector<Happening> heard_;
+    bool dealt_ = false;
     std::string latest_;
 };
 
+// One happening as a sentence: "Computer plays 3 and 5 on the left end. Left
+// end 5, right end 6."
+std::string sentence(const Happening &happening);
 // "3 and 5": the tile of a slot as a screen reader says it.
 std::string tileName(const GameState &state, int slot);
 // "left end 3, right end 6", or "no tile yet" before the opening tile.

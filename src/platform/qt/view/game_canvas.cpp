@@ -2,13 +2,13 @@
 
 // own
 #include "platform/platform.h"
+#include "platform/qt/access/announcer.h"
 #include "platform/qt/access/board_accessible.h"
 #include "platform/qt/files/pointers.h"
 #include "platform/qt/view/qt_conversions.h"
 #include "platform/qt/view/tile_pictures.h"
 
 // Qt
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -23,6 +23,9 @@
 namespace pipstone {
 
 namespace {
+
+// How long the game goes on without news before a screen reader is told.
+constexpr int kNewsPauseMs = 60;
 
 int buttonCode(Qt::MouseButton button)
 {
@@ -126,12 +129,15 @@ GameCanvas::GameCanvas(QWidget *parent)
     , grabbingHand_(grabbingHandCursor())
     , aids_([this] { refresh(); })
 {
-    static const bool accessible = (QAccessible::installFactory(boardAccessibleFactory), true);
+    static const bool accessible = (installBoardAccessibility(), true);
     Q_UNUSED(accessible);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Board"));
+    newsPause_.setSingleShot(true);
+    newsPause_.setInterval(kNewsPauseMs);
+    connect(&newsPause_, &QTimer::timeout, this, [this] { tellNews(); });
 }
 
 void GameCanvas::attach(PlatformEvents *events, const GameState *state)
@@ -205,7 +211,8 @@ bool GameCanvas::refresh()
 {
     if (!state_)
         return false;
-    tellScreenReaders();
+    if (screenReaderListening())
+        followChosenTile(*this, narrator_);
     const QRegion aidsArea = aids_.refresh(*state_);
     update(aidsArea);
     if (builder_.stillShows(*state_, shown_))
@@ -266,14 +273,37 @@ void GameCanvas::paintEvent(QPaintEvent *event)
     aids_.paint(painter);
 }
 
-void GameCanvas::tellScreenReaders()
+// The happenings of one step come a few milliseconds apart (a tile laid, then
+// the turn); told one by one, each would cut the last short in the reader's
+// voice.
+void GameCanvas::hear(const Happening &happening)
 {
-    if (!narrator_.observe(*state_).empty())
-        announceOnStatusLine(*this);
-    if (state_->aids.chosen != chosenTold_) {
-        chosenTold_ = state_->aids.chosen;
-        announceChosenTile(*this);
-    }
+    if (!screenReaderListening())
+        return;
+    narrator_.hear(happening);
+    newsPause_.start();
+}
+
+void GameCanvas::tellNews()
+{
+    newsPause_.stop();
+    if (narrator_.hasNews())
+        pipstone::tellNews(*this, narrator_);
+}
+
+// What happened before a box is told while the board still has the focus,
+// unless the focus has just moved with it (board_accessible.h).
+void GameCanvas::boxOpening()
+{
+    if (narrator_.hasNews() && !focusMovedWithNews(*this))
+        tellNews();
+    newsPause_.stop();
+}
+
+void GameCanvas::boxClosed()
+{
+    if (narrator_.hasNews())
+        newsPause_.start();
 }
 
 void GameCanvas::mousePressEvent(QMouseEvent *event)

@@ -15,6 +15,7 @@
 #include <QFont>
 #include <QRegion>
 #include <QStaticText>
+#include <QTimer>
 #include <QWidget>
 
 // std
@@ -42,6 +43,14 @@ public:
 
     const GameState *state() const { return state_; }
     const Narrator &narrator() const { return narrator_; }
+    // Something happened in the game: a listening screen reader hears of it
+    // once the game has gone on for a moment without news, all in one line,
+    // or before a message box opens, whichever comes first.
+    void hear(const Happening &happening);
+    void tellNews();
+    // A message box opens, or has closed.
+    void boxOpening();
+    void boxClosed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -63,7 +72,6 @@ private:
     QRegion changedItemsArea(const DisplayList &before, const DisplayList &after) const;
     void layOutChangedTexts(const std::vector<DrawnText> &now, QRegion &area);
     void updatePointer(QPointF position);
-    void tellScreenReaders();
 
     PlatformEvents *events_ = nullptr;
     const GameState *state_ = nullptr;
@@ -77,7 +85,7 @@ private:
     bool showingHand_ = false;
     AidsView aids_;
     Narrator narrator_;
-    int chosenTold_ = -1;
+    QTimer newsPause_;
 };
 
 } // namespace pipstone
