@@ -108,3 +108,22 @@ play_opening_tile() {
     sleep 0.5
   done
 }
+
+# For the picture scripts: a scratch folder in `work`, a virtual display and
+# the game with the fixed deal on it, all taken down when the script ends.
+start_pictures_session() {
+  work=$(mktemp -d)
+  GAME_PID=""
+  trap end_pictures_session EXIT
+  start_virtual_display "$work"
+  start_game_for_pictures "$1" "$work"
+}
+
+end_pictures_session() {
+  if [ -n "$GAME_PID" ]; then
+    kill "$GAME_PID" 2>/dev/null || true
+    wait "$GAME_PID" 2>/dev/null || true
+  fi
+  stop_virtual_display
+  rm -rf "$work"
+}

@@ -10,20 +10,7 @@ build=$(cd "${1:-$root/build}" && pwd)
 out=${2:-$root/docs}
 source "$root/tools/desktop_session.sh"
 
-work=$(mktemp -d)
-GAME_PID=""
-finish() {
-  if [ -n "$GAME_PID" ]; then
-    kill "$GAME_PID" 2>/dev/null || true
-    wait "$GAME_PID" 2>/dev/null || true
-  fi
-  stop_virtual_display
-  rm -rf "$work"
-}
-trap finish EXIT
-
-start_virtual_display "$work"
-start_game_for_pictures "$build/pipstone" "$work"
+start_pictures_session "$build/pipstone"
 play_opening_tile
 mkdir -p "$out"
 save_window_picture "$GAME_WINDOW" "$out/screenshot.png"

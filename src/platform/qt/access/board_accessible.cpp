@@ -58,6 +58,13 @@ public:
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     void setText(QAccessible::Text, const QString &) override {}
+    // Nothing on the board is edited through a screen reader.
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        return state;
+    }
 
 private:
     QAccessibleInterface *parent_;
@@ -73,12 +80,6 @@ public:
     QAccessible::Role role() const override
     {
         return item_ == Item::StatusLine ? QAccessible::StatusBar : QAccessible::StaticText;
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state;
-        state.readOnly = true;
-        return state;
     }
 
 private:
@@ -125,12 +126,6 @@ public:
     }
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::List; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state;
-        state.readOnly = true;
-        return state;
-    }
 
 private:
     BoardAccessible &board_;
@@ -333,8 +328,7 @@ QRect TilePart::rect() const
 
 QAccessible::State TilePart::state() const
 {
-    QAccessible::State state;
-    state.readOnly = true;
+    QAccessible::State state = Part::state();
     state.focusable = true;
     state.selectable = true;
     state.focused = state.selected = board_.focusChild() == this && board_.canvas().hasFocus();
