@@ -1,3 +1,4 @@
+#include "state/places.h"
 #include "support/game_harness.h"
 #include "tiles/player_row.h"
 
@@ -17,6 +18,10 @@ TEST(PlayerRow, RunsLeftToRightOverTheTilesShownInTheRow)
     h.s().lcard[26].Visible = false;
     h.s().lcard[24].Left = h.s().lcard[23].Left;
     EXPECT_EQ(playerRow(h.s()), (std::vector<int>{28, 23, 24, 27, 22}));
+    // Carried up to the row's line a tile still counts in the row; past it, not.
+    h.s().lcard[27].Top = kPlayerRowLine;
+    h.s().lcard[22].Top = kPlayerRowLine - 1;
+    EXPECT_EQ(playerRow(h.s()), (std::vector<int>{28, 23, 24, 27}));
 }
 
 } // namespace
