@@ -173,5 +173,18 @@ TEST(Keyboard, AKeyPlayInsideATickPlaysWhenTheTickEnds)
     EXPECT_EQ(h.s().lcard[22].Top, 4000);
 }
 
+// A mouse button held down on the window keeps the tiles for the mouse: Up and
+// Down play nothing until it is let go.
+TEST(Keyboard, NoKeyPlayWhileAMouseButtonIsDown)
+{
+    GameHarness h;
+    h.platform.press(3000, 5000); // on the board, no tile under it
+    h.platform.keyPress(Key::Down);
+    EXPECT_EQ(h.s().pno, "7");
+    h.platform.release(3000, 5000);
+    h.platform.keyPress(Key::Down);
+    EXPECT_EQ(h.s().pno, "6");
+}
+
 } // namespace
 } // namespace pipstone::test

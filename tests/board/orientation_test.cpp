@@ -51,12 +51,14 @@ TEST(Orientation, PutsBothHalvesWhereTheCodeSaysTurningAQuarterAtATime)
     }
 }
 
-TEST(Orientation, HandsTheTurnOverAndRecountsForTheNewEnds)
+TEST(Orientation, HandsTheTurnOverRecountsForTheNewEndsAndShowsTheNextCells)
 {
     GameHarness h;
     h.s().cu = "0";
     h.s().cd = "4";
+    h.s().first[1] = "2"; // the right arm's counter, moved on by the placement
     rotate(h, "4", "4900", "4045");
+    EXPECT_TRUE(h.s().Shr[2].Visible && !h.s().Shr[3].Visible);
     EXPECT_EQ(std::make_pair(h.s().lStatus.Caption, h.s().lStatus.Top), std::make_pair(kComputerTurn, 1100.f));
     // Player 36 44 45 46 55 56 66: 44 twice, 45 and 46. Computer 23 24 25 26 33 34 35: 24, 34.
     EXPECT_EQ(h.s().AvPmove + h.s().AvCmove, "42");

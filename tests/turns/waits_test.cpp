@@ -94,6 +94,9 @@ TEST(QuietClock, AWaitThatEndsAsSomethingFallsDueIsNotQuiet)
         VirtualClock clock{c.now, c.quietUntil};
         EXPECT_EQ(clock.quietWaits(c.ms, c.most), c.quiet) << c.now << ' ' << c.quietUntil << ' ' << c.ms;
     }
+    const VirtualClock clock{0, 100};
+    EXPECT_TRUE(clock.quietThrough(99));
+    EXPECT_FALSE(clock.quietThrough(100)); // the moment something falls due is not quiet
 }
 
 // A stretch with only ticks in it passes as the toolkit would tick through
