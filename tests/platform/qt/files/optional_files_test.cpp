@@ -143,12 +143,6 @@ TEST_F(OptionalFiles, WhatIsNoRegularFileIsMissingAndNeverWaitedFor)
 
 TEST(MoveSound, EveryPlayIsHeardAndAHeaderThatLiesIsRefusedBeforeItsSamplesAreTaken)
 {
-    const QByteArray built = readFile(builtAsset(QStringLiteral("pic/Move.wav")));
-    const std::optional<WaveSound> sound = parseWave(built);
-    ASSERT_TRUE(sound.has_value());
-    EXPECT_EQ(std::tuple(sound->channels, sound->sampleRate, sound->bitsPerSample, sound->samples.size()),
-              std::tuple(1, 22050, 16, built.size() - 44));
-
     QByteArray listFirst = wave(36 + 8 + 10 + 2, 2, 2);
     listFirst.insert(36, QByteArray("LIST\x09\0\0\0odd lengt", 18)); // nine bytes and a pad byte
     const struct {

@@ -14,17 +14,9 @@
 namespace pipstone::testing {
 namespace {
 
-TEST(CursorFile, TheBuiltHandLoadsAndFilesThatAreNoCursorAreRefused)
+TEST(CursorFile, FilesThatAreNoCursorAreRefused)
 {
-    const QString built = builtAsset(QStringLiteral("HAND-M.CUR"));
-    const std::optional<CursorFile> file = readCursorFile(built);
-    ASSERT_TRUE(file.has_value());
-    const std::optional<QCursor> hand = toCursor(*file);
-    ASSERT_TRUE(hand.has_value());
-    EXPECT_EQ(hand->hotSpot(), QPoint(5, 0)); // the fingertip
-    EXPECT_EQ(hand->pixmap().size(), QSize(32, 32));
-
-    const QByteArray cursor = readFile(built);
+    const QByteArray cursor = readFile(builtAsset(QStringLiteral("HAND-M.CUR")));
     QByteArray icon = cursor;
     icon[2] = 1; // an icon file, not a cursor
     // The picture's own header (at 22) gives its size; a bitmap's height counts its mask too.
