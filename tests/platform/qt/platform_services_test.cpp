@@ -69,20 +69,5 @@ TEST_F(Services, FilesAreFoundInTheProgramsFolderAndSoundsNeverHoldTheGameUp)
     QTest::qWait(100); // whatever the sound system reports arrives and is ignored
 }
 
-TEST_F(Services, ASkinStylesTheWindowOnAButtonFaceGroundAndNoSkinChangesNothing)
-{
-    show();
-    platform.applySkin("x/o.cjs");
-    EXPECT_TRUE(platform.window().styleSheet().isEmpty());
-    EXPECT_EQ(picture().pixelColor(400, 30), Qt::white);
-    const QByteArray sheet = "QPushButton { color: rgb(10, 20, 30); }";
-    QDir(folder.path()).mkpath(QStringLiteral("x"));
-    ASSERT_TRUE(writeFile(folder.filePath(QStringLiteral("x/o.cjs")), sheet));
-    const QColor face = platform.window().palette().color(QPalette::Button);
-    platform.applySkin("x/o.cjs");
-    EXPECT_EQ(platform.window().styleSheet(), QString::fromUtf8(sheet));
-    EXPECT_EQ(picture().pixelColor(400, 30), face);
-}
-
 } // namespace
 } // namespace pipstone::testing

@@ -58,12 +58,19 @@ TEST_F(Window, ButtonsReportClicksAndHoversAndFollowTheState)
     EXPECT_TRUE(events.clicks.empty());
 }
 
-TEST_F(Window, UnderASkinTheButtonsAreTouchedOnlyWhenTheirRecordChanges)
+// A skin puts the board on the button face; the buttons it styles are
+// touched only when their record changes.
+TEST_F(Window, UnderASkinTheBoardTakesTheButtonFaceAndTheButtonsAreTouchedOnlyWhenTheirRecordChanges)
 {
-    QDir(folder.path()).mkpath(QStringLiteral("x"));
-    ASSERT_TRUE(writeFile(folder.filePath(QStringLiteral("x/o.cjs")), "QPushButton { font: bold 40px serif; }"));
-    platform.applySkin("x/o.cjs");
     show();
+    EXPECT_EQ(picture().pixelColor(400, 30), Qt::white);
+    QDir(folder.path()).mkpath(QStringLiteral("x"));
+    const QByteArray sheet = "QPushButton { font: bold 40px serif; }";
+    ASSERT_TRUE(writeFile(folder.filePath(QStringLiteral("x/o.cjs")), sheet));
+    const QColor face = platform.window().palette().color(QPalette::Button);
+    platform.applySkin("x/o.cjs");
+    EXPECT_EQ(platform.window().styleSheet(), QString::fromUtf8(sheet));
+    EXPECT_EQ(picture().pixelColor(400, 30), face);
     struct Touches : QObject {
         int count = 0;
         bool eventFilter(QObject *, QEvent *event) override
