@@ -95,20 +95,5 @@ TEST(NewGame, EndsAPausedStepCleanly)
     }
 }
 
-TEST(NewGame, ClosingDuringAFlightEndsTheProgramThere)
-{
-    GameHarness h;
-    h.dragTo(22, 6000, 3000);
-    postAt(h, Input::Kind::Close, 400);
-    h.advance(5000);
-    EXPECT_TRUE(h.platform.quitRequested);
-    EXPECT_TRUE(h.game.closed());
-    // The computer's tile stopped in the air: nothing was laid or counted.
-    EXPECT_TRUE(h.s().Cover.Visible);
-    EXPECT_EQ(h.s().cno + h.s().first[1] + h.s().first[2], "700");
-    EXPECT_EQ(h.s().lStatus.Caption, kComputerTurn);
-    EXPECT_FALSE(h.platform.timerRunning(TimerId::Timer1));
-}
-
 } // namespace
 } // namespace pipstone::test

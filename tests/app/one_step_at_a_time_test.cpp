@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <tuple>
 
 namespace pipstone::test {
@@ -12,20 +11,6 @@ namespace {
 
 using Work = OneThingAtATime::Work;
 using Input = HeadlessPlatform::Input;
-
-std::string snapshot(const GameState &s)
-{
-    std::ostringstream out;
-    for (int i = 1; i <= kSlots; ++i)
-        for (const Picture *half : {&s.lcard[i], &s.rcard[i]})
-            out << half->Left << ',' << half->Top << ',' << half->Visible << ';';
-    for (const std::string *field : {&s.cu.text(), &s.cd.text(), &s.pno, &s.cno, &s.psc, &s.csc, &s.pull, &s.first[0], &s.first[1],
-                                     &s.first[2], &s.lStatus.Caption, &s.compscore.Caption, &s.playerscore.Caption,
-                                     &s.max, &s.Text1, &s.ccsc})
-        out << *field << '|';
-    out << s.PushButton3.Enabled << s.endflag;
-    return out.str();
-}
 
 // A game on a toolkit that looks at it every time the game hands control to
 // the toolkit: at every pump point and after every event. A pause is a flight

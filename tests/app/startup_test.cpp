@@ -102,30 +102,5 @@ TEST(Startup, TheHomePageOpensOnlyWhenTheStartupDrawGivesSeven)
     }
 }
 
-TEST(Startup, ClosingDuringTheCheatViewEndsTheProgramAtOnce)
-{
-    GameHarness h;
-    h.advance(1000);
-    const std::int64_t start = h.platform.tickCount();
-    HeadlessPlatform::Input close;
-    close.kind = HeadlessPlatform::Input::Kind::Close;
-    close.at = start + 400;
-    h.platform.post(close);
-    h.click(ButtonId::CheatComp);
-    EXPECT_TRUE(h.platform.quitRequested);
-    EXPECT_TRUE(h.game.closed());
-    EXPECT_LT(h.platform.tickCount(), start + 1000) << "the one-second wait does not run out";
-    EXPECT_FALSE(h.platform.timerRunning(TimerId::Timer1) || h.platform.timerRunning(TimerId::Timer2));
-    // Nothing of the game runs any more: no tick, no click, no hover.
-    h.s().compscore.Caption = h.s().AvPmove = "x";
-    const std::vector<std::string> list = h.s().List1;
-    h.advance(3000);
-    h.click(ButtonId::NewGame);
-    h.platform.hover(ButtonId::GetCard);
-    EXPECT_EQ(h.s().compscore.Caption + h.s().AvPmove + h.s().mturn, "xx1");
-    EXPECT_EQ(h.s().List1, list);
-    EXPECT_FALSE(h.s().customPointer);
-}
-
 } // namespace
 } // namespace pipstone::test

@@ -1,6 +1,7 @@
 #include "support/game_harness.h"
 
 // std
+#include <sstream>
 #include <utility>
 
 namespace pipstone::test {
@@ -72,6 +73,20 @@ void GameHarness::blockBothSides(const std::string &status)
     s().cd = "1";
     s().pull = "14";
     s().lStatus.Caption = status;
+}
+
+std::string snapshot(const GameState &s)
+{
+    std::ostringstream out;
+    for (int i = 1; i <= kSlots; ++i)
+        for (const Picture *half : {&s.lcard[i], &s.rcard[i]})
+            out << half->Left << ',' << half->Top << ',' << half->Visible << ';';
+    for (const std::string *field : {&s.cu.text(), &s.cd.text(), &s.pno, &s.cno, &s.psc, &s.csc, &s.pull, &s.first[0], &s.first[1],
+                                     &s.first[2], &s.lStatus.Caption, &s.compscore.Caption, &s.playerscore.Caption,
+                                     &s.max, &s.Text1, &s.ccsc})
+        out << *field << '|';
+    out << s.PushButton3.Enabled << s.endflag;
+    return out.str();
 }
 
 } // namespace pipstone::test

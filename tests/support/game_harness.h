@@ -63,4 +63,8 @@ public:
     GameWindow game;
 };
 
+// Where every tile lies and what the counts, ends, status and totals say:
+// what a step that went on would change.
+std::string snapshot(const GameState &s);
+
 } // namespace pipstone::test
