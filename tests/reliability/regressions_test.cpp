@@ -148,27 +148,6 @@ TEST(Regression, NewGameWhileAHandIsScoredLetsTheResultShowAndTheNextHandBePlaye
     EXPECT_EQ(h.s().ccsc + "/" + h.s().ppsc, "021/030");
 }
 
-// A blocked hand (the stock empty, neither side able to move) is over before
-// the periodic check ends it: a drop goes back and the computer's turn timer
-// does not search.
-TEST(Regression, NobodyMovesInABlockedHand)
-{
-    for (const std::string &turn : {kYourTurn, kComputerTurn}) {
-        SCOPED_TRACE(turn);
-        GameHarness h;
-        h.blockBothSides(turn);
-        const float statusTop = h.s().lStatus.Top;
-        if (turn == kYourTurn)
-            h.dragTo(22, 3100, 5100);
-        else
-            h.advance(100); // both timers tick, the turn timer first
-        EXPECT_EQ(h.game.activity().deepest(OneThingAtATime::Work::Placement), 0);
-        EXPECT_EQ(h.s().lStatus.Top, statusTop);
-        EXPECT_EQ(h.s().facemul, 0);
-        EXPECT_EQ(h.s().first[1] + h.s().first[2], "00");
-    }
-}
-
 // A press on a hand tile that arrived while a tick ran was lost; it is kept
 // for the tick's end, and the tile is taken up then, but only while its
 // button is still down. A release that ran before the kept press (inside the

@@ -49,12 +49,17 @@ TEST(TurnStatus, AnyOtherCaptionOnlyRecounts)
     }
 }
 
+// Once a hand is over (a side has played out, the hand was ended, or it is
+// blocked: the stock empty and no tile fitting), nobody moves before the
+// periodic check ends it: a drop goes back and the computer's turn timer
+// does not search.
 TEST(TurnStatus, NobodyMovesOnceTheHandIsOver)
 {
-    const std::pair<const char *, void (*)(GameState &)> overs[] = {
-        {"the player played out", [](GameState &s) { s.pno = "0"; }},
-        {"the computer played out", [](GameState &s) { s.cno = "0"; }},
-        {"the hand was ended", [](GameState &s) { s.endflag = 1; }},
+    const std::pair<const char *, void (*)(GameHarness &)> overs[] = {
+        {"the player played out", [](GameHarness &h) { h.s().pno = "0"; }},
+        {"the computer played out", [](GameHarness &h) { h.s().cno = "0"; }},
+        {"the hand was ended", [](GameHarness &h) { h.s().endflag = 1; }},
+        {"the hand is blocked", [](GameHarness &h) { h.blockBothSides(); }},
     };
     for (const auto &[over, setUp] : overs) {
         for (const bool computer : {true, false}) {
@@ -63,15 +68,19 @@ TEST(TurnStatus, NobodyMovesOnceTheHandIsOver)
             GameState &s = h.s();
             s.first[0] = "1";
             s.cu = s.cd = "3"; // both sides hold a fitting tile: [2|3] and [3|6]
-            s.lStatus.Caption = computer ? kComputerTurn : kYourTurn;
             s.Timer2.Enabled = false; // the periodic check would deal the next hand
-            setUp(s);
+            setUp(h);
+            s.lStatus.Caption = computer ? kComputerTurn : kYourTurn;
+            const std::string ends = s.first[1] + s.first[2] + s.cu + s.cd;
+            const float statusTop = s.lStatus.Top;
             if (computer)
                 h.advance(1000);
             else
                 h.dragTo(22, 3000, 5000);
-            EXPECT_EQ(s.first[1] + s.first[2] + s.cu + s.cd, "0033");
+            EXPECT_EQ(s.first[1] + s.first[2] + s.cu + s.cd, ends);
             EXPECT_EQ(s.lcard[computer ? 15 : 22].Top, computer ? 60 : 7675);
+            EXPECT_EQ(h.game.activity().deepest(OneThingAtATime::Work::Placement), 0);
+            EXPECT_EQ(std::make_pair(s.lStatus.Top, s.facemul), std::make_pair(statusTop, 0));
             EXPECT_TRUE(h.platform.boxes.empty());
         }
     }
