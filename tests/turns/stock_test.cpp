@@ -98,38 +98,29 @@ TEST(Stock, EachPressDrawsOneTileUntilOneFits)
     EXPECT_EQ(h.game.heldSlot(), 3);
 }
 
-TEST(Stock, APressDuringARunningDrawDoesNothing)
+// A draw plays the move sound when its file is there, holds the periodic
+// check off while it flies (the check would show the computer's total as
+// "012"), and a second press during its flight draws nothing.
+TEST(Stock, WhileADrawFliesTheSoundPlaysAndNeitherThePeriodicCheckNorAPressRuns)
 {
-    NoMove h;
-    h.platform.post({HeadlessPlatform::Input::Kind::Click, 0, 0, 0, 0, ButtonId::GetCard, 300, {}}); // mid-flight
-    h.click(ButtonId::GetCard);
-    h.advance(3000);
-    EXPECT_EQ(h.s().pull + h.s().pno, "18");
-}
-
-TEST(Stock, TheMoveSoundPlaysOnlyWhenItsFileIsThere)
-{
-    for (bool present : {true, false}) {
+    for (bool soundThere : {true, false}) {
+        SCOPED_TRACE(soundThere ? "with the sound" : "without");
         NoMove h;
-        if (present)
+        if (soundThere)
             h.platform.files.insert("pic/Move.wav");
-        h.click(ButtonId::GetCard);
-        EXPECT_EQ(h.platform.soundsPlayed.size(), present ? 1u : 0u);
-        EXPECT_EQ(h.s().pull, "1") << "present " << present;
+        h.s().ccsc = "12";
+        const std::string shown = h.s().compscore.Caption;
+        h.platform.post({HeadlessPlatform::Input::Kind::Click, 0, 0, 0, 0, ButtonId::GetCard, 300, {}});
+        h.click(ButtonId::GetCard); // the draw flies for more than a second
+        EXPECT_EQ(h.platform.soundsPlayed.size(), soundThere ? 1u : 0u);
+        EXPECT_EQ(h.s().compscore.Caption, shown);
+        EXPECT_TRUE(h.platform.timerRunning(TimerId::Timer2));
+        h.advance(150);
+        EXPECT_EQ(h.s().compscore.Caption, "012");
+        h.advance(3000);
+        EXPECT_EQ(h.s().pull + h.s().pno, "18");
         EXPECT_TRUE(h.inPlayersRow(1));
     }
-}
-
-TEST(Stock, ThePeriodicCheckIsOffDuringTheDraw)
-{
-    NoMove h;
-    h.s().ccsc = "12"; // the periodic check would show it as "012"
-    const std::string shown = h.s().compscore.Caption;
-    h.click(ButtonId::GetCard); // the draw takes more than a second
-    EXPECT_EQ(h.s().compscore.Caption, shown);
-    EXPECT_TRUE(h.platform.timerRunning(TimerId::Timer2));
-    h.advance(150);
-    EXPECT_EQ(h.s().compscore.Caption, "012");
 }
 
 TEST(Stock, APressWhenThePlayerMayNotDrawDoesNothing)
