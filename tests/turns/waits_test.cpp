@@ -1,3 +1,4 @@
+#include "support/event_log.h"
 #include "support/random_player.h"
 
 #include <gtest/gtest.h>
@@ -160,42 +161,6 @@ TEST(QuietClock, TicksThatFallDueDuringAStepRunWhenItEnds)
     }
 }
 
-namespace {
-
-// Passes the toolkit's events on to the game and notes when each arrived.
-struct EventLog : PlatformEvents {
-    EventLog(GameHarness &h)
-        : game(h.game)
-        , platform(h.platform)
-    {
-        platform.attach(this, &h.s());
-    }
-    ~EventLog() override { platform.attach(&game, &game.state()); }
-    void note(const char *what) { seen.push_back(what + std::string(" at ") + std::to_string(static_cast<std::int64_t>(platform.tickCount()))); }
-    void onTimer(TimerId timer) override
-    {
-        note(timer == TimerId::Timer1 ? "Timer1" : "Timer2");
-        game.onTimer(timer);
-    }
-    void onButtonClick(ButtonId button) override { game.onButtonClick(button); }
-    void onButtonMouseMove(ButtonId button) override { game.onButtonMouseMove(button); }
-    void onMouseDown(float x, float y, int button, int shift) override { game.onMouseDown(x, y, button, shift); }
-    void onMouseMove(float x, float y, int buttons, int shift) override
-    {
-        note("move");
-        game.onMouseMove(x, y, buttons, shift);
-    }
-    void onMouseUp(float x, float y, int button, int shift) override { game.onMouseUp(x, y, button, shift); }
-    void onKey(Key key) override { game.onKey(key); }
-    void onClose() override { game.onClose(); }
-
-    GameWindow &game;
-    HeadlessPlatform &platform;
-    std::vector<std::string> seen;
-};
-
-} // namespace
-
 // Whatever falls due inside one of the game's waits is handled inside it, at
 // its time, even when the toolkit learnt of it only just before the wait.
 TEST(QuietClock, WhatFallsDueInsideAWaitRunsInsideIt)
@@ -212,7 +177,7 @@ TEST(QuietClock, WhatFallsDueInsideAWaitRunsInsideIt)
              move.at = static_cast<std::int64_t>(p.tickCount());
              p.post(move);
          },
-         {"move at 0"},
+         {"0 move 0,0 0"},
          0},
         {"input posted just before",
          [](HeadlessPlatform &p) {
@@ -220,10 +185,10 @@ TEST(QuietClock, WhatFallsDueInsideAWaitRunsInsideIt)
              move.at = static_cast<std::int64_t>(p.tickCount()) + 30;
              p.post(move);
          },
-         {"move at 30"}},
+         {"30 move 0,0 0"}},
         {"a timer switched on just before",
          [](HeadlessPlatform &p) { p.setTimerRunning(TimerId::Timer2, true); },
-         {"Timer2 at 100", "Timer2 at 200"}},
+         {"100 tick2", "200 tick2"}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -231,10 +196,12 @@ TEST(QuietClock, WhatFallsDueInsideAWaitRunsInsideIt)
         h.platform.setTimerRunning(TimerId::Timer1, false);
         h.platform.setTimerRunning(TimerId::Timer2, false);
         h.platform.processEvents();
-        EventLog log(h);
+        EventLog log(h.platform);
+        log.withTimes = true;
+        h.platform.attach(&log, &h.s());
         c.before(h.platform);
         h.game.Delay(c.waitMs);
-        EXPECT_EQ(log.seen, c.seen);
+        EXPECT_EQ(log.events, c.seen);
         EXPECT_EQ(h.platform.tickCount(), c.waitMs);
     }
 }
