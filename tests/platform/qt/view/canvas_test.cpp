@@ -10,31 +10,6 @@ namespace {
 
 using Canvas = WindowTest;
 
-TEST_F(Canvas, PaintsTheBoardMarksOnWhite)
-{
-    show();
-    const QImage image = picture();
-    const qreal ratio = image.devicePixelRatio();
-    ASSERT_EQ(image.size() / ratio, QSize(799, 625));
-    // Shape1 is the board frame at 1080, 1005 (72, 67 pixels); the computer's
-    // frame Shape2(0) starts at 30, 45 (2, 3 pixels).
-    const struct {
-        const char *name;
-        QPoint at;
-        QColor colour;
-    } cases[] = {
-        {"background above the board", {400, 30}, Qt::white},
-        {"background inside the board", {300, 200}, Qt::white},
-        {"left line of the board frame", {73, 300}, Qt::black},
-        {"top line of the board frame", {400, 68}, Qt::black},
-        {"red frame of the computer", {3, 40}, QColor(255, 0, 0)},
-        {"blue frame of the player", {3, 540}, QColor(0, 0, 255)},
-        {"grey spot of the first tile", {430, 280}, QColor(224, 224, 224)},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(image.pixelColor(c.at * ratio), c.colour) << c.name;
-}
-
 TEST_F(Canvas, PaintsTilesAndLabelsWhereTheStateHasThemAndOnlyWhenWhatShowsChanged)
 {
     show();
