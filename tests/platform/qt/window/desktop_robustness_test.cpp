@@ -1,7 +1,6 @@
 // What a desktop does to the window must never hurt a hand: a close request
 // through the window system ends the game in every state, stray keys deal no
-// hand, the texts fit their frames, a box carries the game's name, and the
-// board keeps its one size.
+// hand, the texts fit their frames, and the board keeps its one size.
 
 // own
 #include "platform/qt/live_game.h"
@@ -9,7 +8,6 @@
 // Qt
 #include <QFontMetricsF>
 #include <QWindow>
-#include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
 
 // std
@@ -108,26 +106,6 @@ TEST_F(Window, EveryLabelsTextFitsItsFrameInTheFontsTheGameUses)
         const QString text = QString::fromStdString(label->Caption);
         EXPECT_LE(QFontMetricsF(toQFont(label->font)).horizontalAdvance(text), (rightEdge - label->Left) / kTwipsPerPixel)
             << label->Caption;
-    }
-}
-
-// The title the window manager shows, as the platform windows write it.
-struct ShownTitle : QPlatformWindow {
-    static QString of(const QWidget &w) { return formatWindowTitle(w.windowTitle(), QStringLiteral(" - ")); }
-};
-
-TEST_F(Window, AnUntitledBoxShowsTheGamesNameAndATitledOneItsOwnTitle)
-{
-    show();
-    for (const auto &[title, shown] : {std::pair("", "Pipstone"), std::pair("  Brisk Domino  ", "  Brisk Domino  ")}) {
-        QString seen;
-        QTimer::singleShot(20, [&] {
-            ASSERT_NE(openBox(), nullptr);
-            seen = ShownTitle::of(*openBox());
-            openBox()->button(QMessageBox::Ok)->click();
-        });
-        platform.messageBox("Computer Will Start", title);
-        EXPECT_EQ(seen, QString::fromUtf8(shown));
     }
 }
 

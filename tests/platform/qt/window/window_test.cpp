@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <qpa/qplatformwindow.h>
 
 namespace pipstone::testing {
 namespace {
@@ -107,26 +108,38 @@ TEST_F(Window, AfterTheFirstHoverTheWholeWindowShowsTheCustomPointer)
     EXPECT_EQ(button(QStringLiteral("New Game"))->cursor().shape(), Qt::BitmapCursor);
 }
 
+// The title the window manager shows, as the platform windows write it.
+struct ShownTitle : QPlatformWindow {
+    static QString of(const QWidget &w) { return formatWindowTitle(w.windowTitle(), QStringLiteral(" - ")); }
+};
+
+// A box shows its lines under its own title, or the game's name when it has
+// none; it returns when closed and ends with the window.
 TEST_F(Window, MessageBoxesShowTheirLinesReturnWhenClosedAndEndWithTheWindow)
 {
     show();
-    QString text, title;
+    QString text, title, untitled;
     bool boxReturned = false;
     QTimer::singleShot(0, [&] {
         QTimer::singleShot(20, [&] {
             auto *box = openBox();
             ASSERT_NE(box, nullptr);
-            std::tie(text, title) = std::pair(box->text(), box->windowTitle());
+            std::tie(text, title) = std::pair(box->text(), ShownTitle::of(*box));
             box->button(QMessageBox::Ok)->click();
         });
         platform.messageBox("You Win This Hand\r\nScore = 012", "  Brisk Domino     Max Score = 101  ");
-        QTimer::singleShot(50, [this] { platform.window().close(); });
+        QTimer::singleShot(50, [&] {
+            if (QMessageBox *box = openBox())
+                untitled = ShownTitle::of(*box);
+            platform.window().close();
+        });
         platform.messageBox("Computer Will Take Extra Card", ""); // left open until the window closes
         boxReturned = true;
     });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_EQ(text, QStringLiteral("You Win This Hand\nScore = 012"));
     EXPECT_EQ(title, QStringLiteral("  Brisk Domino     Max Score = 101  "));
+    EXPECT_EQ(untitled, QStringLiteral("Pipstone"));
     EXPECT_TRUE(boxReturned);
     EXPECT_EQ(openBox(), nullptr);
     platform.messageBox("too late", ""); // no box may open a loop of its own again
