@@ -21,8 +21,9 @@ struct WatchedGame : HeadlessPlatform {
     GameWindow game{*this, std::make_unique<ScriptedRandom>(std::deque<double>{0.0})};
     bool watching = false, inPause = false;
     int pauses = 0, looks = 0;
-    std::string before;
+    std::string before, shown;
     std::vector<std::string> changes;
+    int boxesOverUnshownChanges = 0;
 
     WatchedGame()
     {
@@ -49,6 +50,13 @@ struct WatchedGame : HeadlessPlatform {
             if (snapshot(st) != before)
                 changes.push_back(snapshot(st));
         }
+        shown = snapshot(st);
+    }
+    // A box opens over the board as it stands: all the game wrote before it shows.
+    void messageBox(const std::string &text, const std::string &title) override
+    {
+        boxesOverUnshownChanges += snapshot(s()) != shown;
+        HeadlessPlatform::messageBox(text, title);
     }
     WatchedGame &midHand(const std::string &status, const char *cu, const char *cd, const char *pull = "0")
     {
@@ -97,6 +105,7 @@ TEST(OneStepAtATime, TicksDuringAFlightOrAMessageBoxWaitForItsEnd)
         EXPECT_GE(g.pauses, p.pauses);
         EXPECT_GT(g.looks, 0);
         EXPECT_TRUE(g.changes.empty()) << g.changes.size() << " changes, first: " << g.changes[0];
+        EXPECT_EQ(g.boxesOverUnshownChanges, 0);
         for (int w = 0; w < static_cast<int>(Work::Count); ++w)
             EXPECT_LE(g.game.activity().deepest(static_cast<Work>(w)), 1) << "work kind " << w;
     }
