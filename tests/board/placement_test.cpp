@@ -115,11 +115,12 @@ TEST(Placement, JudgesTheEndByTheDropAndLaysTheMatchingHalfAgainstTheChain)
 // fills: the regions at their edges, the hand line of the release (below it a
 // tile comes back, though the placement's own region runs on to 7485), the
 // match with the end, the arm's next cell, the opening spot before the first
-// tile. With cu 4 and cd 6; '-' is neither, 'O' the opening.
+// tile. With cu 4 and cd 6, and as many tiles on each arm; '-' is neither,
+// 'O' the opening.
 TEST(Placement, EachDropRegionEndsAtItsEdgesForTheMarkAndTheDrop)
 {
     const struct {
-        const char *tile, *first0, *rightCells;
+        const char *tile, *first0, *armCells;
         float left, top;
         char mark, drop; // drop ' ': not dropped
     } cases[] = {
@@ -141,27 +142,29 @@ TEST(Placement, EachDropRegionEndsAtItsEdgesForTheMarkAndTheDrop)
         {"46", "1", "0", 3000, 7484, '-', 'R'}, {"46", "1", "0", 3000, 7485, '-', '-'},
         {"46", "1", "0", 8000, 7484, '-', 'R'}, {"46", "1", "0", 8000, 7485, '-', '-'},
         {"36", "1", "0", 3000, 2000, '-', '-'}, {"36", "1", "5", 3000, 5000, 'R', 'R'},
+        {"46", "1", "2", 3000, 2000, 'L', 'L'},
         {"12", "0", "0", 500, 500, 'O', ' '},   {"12", "0", "0", 3000, 7101, '-', ' '},
     };
-    const auto markOf = [](char mark, const char *rightCells) -> std::optional<DropTarget> {
+    const auto markOf = [](char mark, const char *armCells) -> std::optional<DropTarget> {
         if (mark == 'O')
             return DropTarget{.opening = true};
         if (mark == '-')
             return std::nullopt;
-        return DropTarget{.arm = mark == 'L' ? Arm::Left : Arm::Right, .cell = mark == 'L' ? 0 : readInt(rightCells)};
+        return DropTarget{.arm = mark == 'L' ? Arm::Left : Arm::Right, .cell = readInt(armCells)};
     };
     for (const auto &d : cases) {
         SCOPED_TRACE(testing::Message() << d.tile << " at " << d.left << "," << d.top);
         GameHarness h;
         h.putTile(kSlot, d.tile);
-        h.s().first = {d.first0, d.rightCells, "0"};
+        h.s().first = {d.first0, d.armCells, d.armCells};
         h.s().cu = "4";
         h.s().cd = "6";
-        EXPECT_EQ(h.game.dropTargetAt(kSlot, d.left, d.top), markOf(d.mark, d.rightCells));
+        EXPECT_EQ(h.game.dropTargetAt(kSlot, d.left, d.top), markOf(d.mark, d.armCells));
         if (d.drop != ' ') {
             dropAt(h, d.left, d.top);
-            const int right = readInt(d.rightCells) + (d.drop == 'R');
-            EXPECT_EQ(h.s().first[1] + h.s().first[2], std::to_string(right) + (d.drop == 'L' ? "1" : "0"));
+            const int cells = readInt(d.armCells);
+            EXPECT_EQ(h.s().first[1] + h.s().first[2],
+                      std::to_string(cells + (d.drop == 'R')) + std::to_string(cells + (d.drop == 'L')));
         }
         h.s().lStatus.Caption = kComputerTurn;
         EXPECT_EQ(h.game.dropTargetAt(kSlot, d.left, d.top), std::nullopt) << "a drop on the computer's turn comes back";
