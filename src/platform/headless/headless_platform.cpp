@@ -317,9 +317,4 @@ void HeadlessPlatform::lookAt(std::int64_t at, std::function<void()> look)
     post(std::move(input));
 }
 
-void HeadlessPlatform::close()
-{
-    postNow(Input::Kind::Close, 0, 0, 0, 0, ButtonId::NewGame);
-}
-
 } // namespace pipstone

@@ -73,7 +73,6 @@ public:
     void release(float x, float y, int button = kLeftButton, int shift = 0);
     void click(ButtonId button);
     void hover(ButtonId button);
-    void close();
     // A key pressed on the game window, at once; a modal box keeps it.
     void keyPress(Key key)
     {

@@ -125,6 +125,12 @@ TEST(HeadlessToolkit, DeliversInputAndTicksAtTheirMomentsInsideWaits)
     desk.platform.post({Kind::Close, 0, 0, 0, 0, ButtonId::NewGame, 850, {}});
     desk.platform.advance(0);
     EXPECT_EQ(desk.log.events, std::vector<std::string>{"850 close"});
+    // Once the program quits, a wait runs out at once and nothing ticks in it.
+    desk.platform.quit();
+    desk.platform.setTimerRunning(TimerId::Timer2, true);
+    desk.platform.waitForEvents(2000);
+    EXPECT_EQ(desk.platform.tickCount(), 2000);
+    EXPECT_EQ(desk.log.events.size(), 1u);
 }
 
 // A modal box keeps the mouse, the buttons and the keys from the window for as
