@@ -55,7 +55,7 @@ void HeadlessPlatform::processEvents()
         if (events_)
             events_->onTimer(id);
     }
-    refreshQuiet();
+    refreshQuiet(); // what the handlers left due sets the next quiet stretch
 }
 
 // The virtual clock counts whole milliseconds: a deadline between two of
@@ -171,7 +171,7 @@ bool HeadlessPlatform::deliverDueInput()
         return false;
     const Input input = queue_.front();
     queue_.erase(queue_.begin());
-    refreshQuiet();
+    refreshQuiet(); // the next input may lie further off now
     if (delivering && input.kind != Input::Kind::Look)
         delivering(input);
     deliver(input);
