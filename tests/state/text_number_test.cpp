@@ -32,6 +32,7 @@ TEST(TextNumber, ReadsTheLeadingNumberAndWritesPlainText)
             EXPECT_EQ(field, r.text);
         }
     }
+    EXPECT_EQ(std::pair(readNumber(NumberText()), readInt(NumberText())), std::pair(0.0, 0)) << "never written";
 }
 
 // Each width written at the edges of the short path (up to four digits) and
