@@ -18,7 +18,7 @@ TEST(TextNumber, ReadsTheLeadingNumberAndWritesPlainText)
     } reads[] = {{"", 0, 0},      {"00", 0, 0},      {"7", 7, 7},     {"12abc", 12, 12}, {"abc", 0, 0},
                  {"x", 0, 0},     {" 7", 7, 7},      {"\t7", 7, 7},   {"007", 7, 7},     {"101", 101, 101},
                  {"-5", -5, -5},  {"+5", 5, 5},      {"-", 0, 0},     {"2.5", 2.5, 3},   {"2.25x", 2.25, 2},
-                 {".5", 0.5, 1}};
+                 {".5", 0.5, 1},  {"3x5", 3, 3}};
     NumberText field{"5"};
     for (const auto &r : reads) {
         EXPECT_EQ(readNumber(r.text), r.number) << '"' << r.text << '"';
