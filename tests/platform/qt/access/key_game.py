@@ -69,6 +69,10 @@ class Listener:
         # sends none of the focus changes without such a listener.
         pyatspi.Registry.registerEventListener(self.on_event, "object:property-change:accessible-description",
                                                "object:state-changed:focused", "focus:")
+        # The first line of the file says the listener is listening: the
+        # game may start, and its first deal is heard.
+        self.log.write("%.3f listening\n" % time.monotonic())
+        self.log.flush()
 
     def note(self, kind, text, role=""):
         self.heard.append((kind, text, role))
@@ -128,6 +132,7 @@ class KeyPlayer:
         self.hands_wanted = hands
         self.on_box = on_box
         self.reader = reader
+        self.box_heard = False  # with a reader: the open box had a step to be heard
         self.results = 0
         self.boxes = 0
         self.keys = 0
@@ -161,6 +166,12 @@ class KeyPlayer:
                 return True
             box = self.open_box()
             if box is not None:
+                # A box is answered once the reader has had a step to start
+                # on it and has fallen quiet again.
+                if self.reader and not self.box_heard:
+                    self.box_heard = True
+                    return True
+                self.box_heard = False
                 text = " ".join(texts_below(box))
                 if any(r in text for r in RESULTS):
                     self.results += 1

@@ -95,10 +95,11 @@ if count["turn"] < 2 * hands:
     problems.append("only %d turn changes were heard" % count["turn"])
 
 # After each of the player's plays by key, a tile took the focus before the
-# line came, unless the row was empty.
+# line came, unless the row was empty; a message box that opened at once
+# took it after the tile, and the line is told there.
 for i, (kind, text, _) in enumerate(heard):
     if kind == "line" and text.startswith("You play") and "Hand over" not in "".join(t for _, t, _ in heard[i:i + 3]):
-        before = [h for h in heard[max(0, i - 3):i] if h[0] == "focus"]
+        before = [h for h in heard[max(0, i - 3):i] if h[0] == "focus" and h[2] != "push button"]
         if not before or before[-1][2] != "list item":
             problems.append("no new tile took the focus before %r" % text)
 
