@@ -20,7 +20,6 @@
 #include <algorithm>
 #include <optional>
 #include <type_traits>
-#include <utility>
 
 namespace pipstone {
 
@@ -300,8 +299,8 @@ void GameCanvas::newsPaused()
 {
     if (afterBox_ && !narrator_.waitsForPlayer())
         return;
-    afterBox_ = false;
     tellNews();
+    afterBox_ = false;
 }
 
 // What happened before a box is told in the box: a reader that follows the
@@ -329,8 +328,9 @@ void GameCanvas::playerActs()
 {
     if (!state_ || sideToMove(*state_) != Happening::Side::Player)
         return;
-    if (std::exchange(afterBox_, false) && narrator_.hasNews())
+    if (afterBox_ && narrator_.hasNews())
         tellNews();
+    afterBox_ = false;
 }
 
 void GameCanvas::mousePressEvent(QMouseEvent *event)
