@@ -2,8 +2,11 @@
 # Runs the screen reader Orca itself, with its debug log, while a key-only game
 # of HANDS hands (3 unless given) is played on a virtual X server with its own
 # session and accessibility bus, and prints what Orca spoke: the SPEECH OUTPUT
-# lines of its log. Speech goes through speech-dispatcher and espeak-ng into
-# ALSA's null device: nobody hears it, but Orca logs every line it sends.
+# lines of its log, then checks them against every line the game told
+# (tools/orca_speech_check.py): exits 1 when Orca left out a move, a draw, a
+# turn, a pass or a hand's result. Speech goes through speech-dispatcher and
+# espeak-ng into ALSA's null device: nobody hears it, but Orca logs every
+# line it sends.
 # Takes a few minutes; not part of `make test`.
 # Usage: tools/orca_speech.sh [HANDS] [PROGRAM]   (PROGRAM: build/pipstone)
 set -euo pipefail
@@ -37,8 +40,10 @@ finish() {
   fi
   stop_reader_session
   wait 2>/dev/null || true
-  # ORCA_LOG names a file to keep Orca's whole debug log in.
+  # ORCA_LOG names a file to keep Orca's whole debug log in; the lines the
+  # game told go beside it, in ORCA_LOG.told.
   [ -z "${ORCA_LOG:-}" ] || cp "$work/orca.log" "$ORCA_LOG"
+  [ -z "${ORCA_LOG:-}" ] || cp "$work/told.log" "$ORCA_LOG.told" 2>/dev/null || true
   rm -rf "$work" 2>/dev/null || true
 }
 trap finish EXIT
@@ -59,8 +64,11 @@ until grep -q "SPEECH OUTPUT" "$work/orca.log" 2>/dev/null; do
   sleep 0.5
 done
 start_game "$program"
-# A key every 400 ms, about as a player presses them: Orca hears every key
-# from the game before the game may act on it.
-PYTHONPATH="$access" /usr/bin/python3 "$access/key_game.py" "$hands" 400 >&2
+# A key every 400 ms at most, about as a player presses them, and only once
+# Orca has worked through what came before (its log stopped growing): a
+# blind player answers a box after hearing it. A listener writes down every
+# line the game tells, as it comes.
+PYTHONPATH="$access" /usr/bin/python3 "$access/key_game.py" "$hands" 400 "$work/told.log" "$work/orca.log" >&2
 sleep 2
 grep "SPEECH OUTPUT" "$work/orca.log"
+PYTHONPATH="$access" /usr/bin/python3 "$root/tools/orca_speech_check.py" "$work/told.log" "$work/orca.log"

@@ -389,13 +389,54 @@ QAccessibleInterface *focusTarget(BoardAccessible &board)
     return tile ? tile : &board;
 }
 
+// News that waits for a message box: a reader that has just left one box
+// for the board may not have followed the board yet when the next box
+// opens, and then hears nothing said there; it does follow the new box.
+struct NewsForBox {
+    GameCanvas *canvas = nullptr;
+    Narrator *narrator = nullptr;
+};
+NewsForBox newsForBox;
+
+// The narrator's news as one line; when a new tile took the focus with it,
+// the line names that tile, as the reader's own words for it are cut short.
+QString newsLine(BoardAccessible &board, Narrator &narrator)
+{
+    std::string line = narrator.takeLine();
+    QAccessibleInterface *target = focusTarget(board);
+    if (board.movedWithNews && target != &board)
+        line += " Now on " + target->text(QAccessible::Name).toStdString() + ".";
+    return QString::fromStdString(line);
+}
+
+// Tells the news that waited for a box once something in the box has the
+// focus: on that object and on the box, whichever the reader follows.
+void tellInBox(QAccessibleInterface *focused, QWidget &widget)
+{
+    BoardAccessible &board = *boardOf(*newsForBox.canvas);
+    const QString line = newsLine(board, *newsForBox.narrator);
+    board.movedWithNews = false;
+    newsForBox = {};
+    if (QAccessibleInterface *box = QAccessible::queryAccessibleInterface(widget.window()); box && box != focused)
+        announce(box, line);
+    announce(focused, line);
+}
+
+// The widget of an object in a window other than the board's, or none.
+QWidget *inAnotherWindow(QObject *object, const GameCanvas &canvas)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    return widget && widget->window() != canvas.window() ? widget : nullptr;
+}
+
 // Qt tells screen readers that the canvas took the focus, when the window
 // comes back from a message box for instance; they are told of the chosen
-// tile instead, which is what the keys act on.
+// tile instead, which is what the keys act on. When a box takes the focus
+// while news waits for it, the news follows the focus.
 QAccessible::UpdateHandler qtUpdates = nullptr;
 void followTheChosenTile(QAccessibleEvent *event)
 {
-    if (event->type() == QAccessible::Focus)
+    if (event->type() == QAccessible::Focus) {
         if (auto *canvas = qobject_cast<GameCanvas *>(event->object())) {
             BoardAccessible &board = *boardOf(*canvas);
             QAccessibleEvent focus(focusTarget(board), QAccessible::Focus);
@@ -403,6 +444,14 @@ void followTheChosenTile(QAccessibleEvent *event)
             forwardToScreenReaders(&focus, qtUpdates);
             return;
         }
+        QWidget *inBox = newsForBox.canvas ? inAnotherWindow(event->object(), *newsForBox.canvas) : nullptr;
+        if (inBox) {
+            forwardToScreenReaders(event, qtUpdates);
+            if (QAccessibleInterface *focused = event->accessibleInterface())
+                tellInBox(focused, *inBox);
+            return;
+        }
+    }
     forwardToScreenReaders(event, qtUpdates);
 }
 
@@ -443,35 +492,39 @@ void followChosenTile(GameCanvas &canvas, Narrator &narrator)
     board.told = QAccessible::uniqueId(target);
 }
 
-bool focusMovedWithNews(GameCanvas &canvas)
-{
-    return boardOf(canvas)->movedWithNews;
-}
-
-void tellNews(GameCanvas &canvas, Narrator &narrator)
+void tellNews(GameCanvas &canvas, Narrator &narrator, bool afterBox)
 {
     followChosenTile(canvas, narrator);
     if (!narrator.hasNews())
         return;
     BoardAccessible &board = *boardOf(canvas);
     QAccessibleInterface *target = focusTarget(board);
-    std::string line = narrator.takeLine();
-    if (!board.movedWithNews) {
-        announce(target, QString::fromStdString(line));
-        return;
-    }
-    // The reader's own words for the tile that took the focus are cut short
-    // by the news; the news names it instead.
-    if (target != &board)
-        line += " Now on " + target->text(QAccessible::Name).toStdString() + ".";
-    // A reader may not have followed that focus yet, or skip it for a message
-    // box opening at once: the line goes to the object that had the focus
-    // before as well, and a reader speaks it for whichever it follows.
+    const QString line = newsLine(board, narrator);
+    // A reader may not have followed a focus that went with the news yet, or
+    // skip it for a message box opening at once: the line goes to the object
+    // that had the focus before as well, and a reader speaks it for whichever
+    // it follows.
+    if (board.movedWithNews)
+        if (QAccessibleInterface *before = QAccessible::accessibleInterface(board.toldBefore); before && before != target)
+            announce(before, line);
     board.movedWithNews = false;
-    const QString words = QString::fromStdString(line);
-    if (QAccessibleInterface *before = QAccessible::accessibleInterface(board.toldBefore); before && before != target)
-        announce(before, words);
-    announce(target, words);
+    // After a message box a reader follows the window that took the focus
+    // back, and the tile only once it hears nothing newer: the window hears
+    // the line too.
+    if (afterBox)
+        if (QAccessibleInterface *window = QAccessible::queryAccessibleInterface(canvas.window()))
+            announce(window, line);
+    announce(target, line);
+}
+
+void tellNewsInNextBox(GameCanvas &canvas, Narrator &narrator)
+{
+    newsForBox = {&canvas, &narrator};
+}
+
+void forgetNewsForBox()
+{
+    newsForBox = {};
 }
 
 } // namespace pipstone

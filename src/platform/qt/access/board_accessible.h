@@ -36,12 +36,16 @@ void followChosenTile(GameCanvas &canvas, Narrator &narrator);
 
 // Tells a listening screen reader the narrator's news, as one line announced
 // on the object that has the focus (after a new tile under the frame has
-// taken it).
-void tellNews(GameCanvas &canvas, Narrator &narrator);
+// taken it), and, after a message box, on the window as well.
+void tellNews(GameCanvas &canvas, Narrator &narrator, bool afterBox);
 
-// Whether a new tile took the focus while news waited: a screen reader drops
-// a focus change when a message box takes the focus at once, so such news
-// waits until the box has closed and the board has the focus again.
-bool focusMovedWithNews(GameCanvas &canvas);
+// Has the narrator's news told in the message box about to open, once
+// something in it has the focus. A reader drops a focus change when a box
+// takes the focus at once, and one that has just left a box has not followed
+// the board yet when the next box opens; either would hear nothing said on
+// the board, but every reader follows the box. The box closing first leaves
+// the news with the board: forgetNewsForBox.
+void tellNewsInNextBox(GameCanvas &canvas, Narrator &narrator);
+void forgetNewsForBox();
 
 } // namespace pipstone

@@ -24,6 +24,13 @@ public:
         dealt_ = dealt_ || happening.kind == Happening::Kind::Deal;
     }
     bool hasNews() const { return !heard_.empty(); }
+    // Whether the news ends with the game waiting for the player: the turn,
+    // or a new hand to open, went to the player.
+    bool waitsForPlayer() const
+    {
+        return !heard_.empty() && heard_.back().side == Happening::Side::Player &&
+               (heard_.back().kind == Happening::Kind::Turn || heard_.back().kind == Happening::Kind::Deal);
+    }
     // Whether a hand was dealt since the last time this was asked.
     bool takeDeal() { return std::exchange(dealt_, false); }
     // Everything heard since the last line, in order, as one line; empty

@@ -7,6 +7,7 @@
 #include "platform/qt/files/pointers.h"
 #include "platform/qt/view/qt_conversions.h"
 #include "platform/qt/view/tile_pictures.h"
+#include "state/happenings.h"
 
 // Qt
 #include <QKeyEvent>
@@ -137,7 +138,7 @@ GameCanvas::GameCanvas(QWidget *parent)
     setAccessibleName(QStringLiteral("Board"));
     newsPause_.setSingleShot(true);
     newsPause_.setInterval(kNewsPauseMs);
-    connect(&newsPause_, &QTimer::timeout, this, [this] { tellNews(); });
+    connect(&newsPause_, &QTimer::timeout, this, [this] { newsPaused(); });
 }
 
 void GameCanvas::attach(PlatformEvents *events, const GameState *state)
@@ -288,26 +289,53 @@ void GameCanvas::tellNews()
 {
     newsPause_.stop();
     if (narrator_.hasNews())
-        pipstone::tellNews(*this, narrator_);
+        pipstone::tellNews(*this, narrator_, afterBox_);
 }
 
-// What happened before a box is told while the board still has the focus,
-// unless the focus has just moved with it (board_accessible.h).
+// Once a message box has closed, a reader follows the board again only if
+// no other box opens first; until the player moves again, news is told when
+// the game waits for the player, or else in the next box (board_accessible.h).
+void GameCanvas::newsPaused()
+{
+    if (afterBox_ && !narrator_.waitsForPlayer())
+        return;
+    tellNews();
+    afterBox_ = false;
+}
+
+// What happened before a box is told in the box: a reader that follows the
+// focus is sure to be in the box soon, while a focus the board gave a new
+// tile just before, or the board itself after another box, is dropped when
+// the box takes the focus at once (board_accessible.h).
 void GameCanvas::boxOpening()
 {
-    if (narrator_.hasNews() && !focusMovedWithNews(*this))
-        tellNews();
     newsPause_.stop();
+    if (narrator_.hasNews())
+        tellNewsInNextBox(*this, narrator_);
 }
 
 void GameCanvas::boxClosed()
 {
+    forgetNewsForBox();
+    afterBox_ = true;
     if (narrator_.hasNews())
         newsPause_.start();
 }
 
+// The player acts in the player's turn: news still held since a box is
+// told first. Keys pressed while the computer moves change nothing.
+void GameCanvas::playerActs()
+{
+    if (!state_ || sideToMove(*state_) != Happening::Side::Player)
+        return;
+    if (afterBox_ && narrator_.hasNews())
+        tellNews();
+    afterBox_ = false;
+}
+
 void GameCanvas::mousePressEvent(QMouseEvent *event)
 {
+    playerActs();
     const int button = buttonCode(event->button());
     if (events_ && button != 0)
         events_->onMouseDown(twips(event->position().x()), twips(event->position().y()), button,
@@ -337,6 +365,7 @@ void GameCanvas::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
+    playerActs();
     events_->onKey(*key);
 }
 

@@ -72,6 +72,8 @@ private:
     QRegion changedItemsArea(const DisplayList &before, const DisplayList &after) const;
     void layOutChangedTexts(const std::vector<DrawnText> &now, QRegion &area);
     void updatePointer(QPointF position);
+    void newsPaused();
+    void playerActs();
 
     PlatformEvents *events_ = nullptr;
     const GameState *state_ = nullptr;
@@ -86,6 +88,7 @@ private:
     AidsView aids_;
     Narrator narrator_;
     QTimer newsPause_;
+    bool afterBox_ = false; // a box closed since the player's last key or click
 };
 
 } // namespace pipstone

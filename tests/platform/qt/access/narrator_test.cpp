@@ -99,5 +99,33 @@ TEST(Narrator, OneLineTellsEverythingHeardSinceTheLastInOrder)
     EXPECT_EQ(narrator.latest(), "New hand. Computer opens.") << "the last line told stays";
 }
 
+// After a message box, news is held until the game waits for the player:
+// only the last happening heard decides.
+TEST(Narrator, TheNewsWaitsForThePlayerOnlyWhenItEndsWithThePlayersTurnOrOpening)
+{
+    const struct {
+        Happening last;
+        bool waits;
+    } cases[] = {
+        {ofSide(Kind::Turn, kYou), true},
+        {ofSide(Kind::Deal, kYou), true},
+        {ofSide(Kind::Turn, kComputer), false},
+        {ofSide(Kind::Deal, kComputer), false},
+        {tile(Kind::Draw, kComputer, 0, 0), false},
+        {tile(Kind::Play, kYou, 3, 5), false},
+        {ofSide(Kind::Pass, kYou), false},
+        {scores(Kind::HandOver, 21, 30), false},
+    };
+    for (const auto &c : cases) {
+        Narrator narrator;
+        EXPECT_FALSE(narrator.waitsForPlayer());
+        narrator.hear(c.waits ? tile(Kind::Draw, kComputer, 0, 0) : ofSide(Kind::Turn, kYou));
+        narrator.hear(c.last);
+        EXPECT_EQ(narrator.waitsForPlayer(), c.waits) << sentence(c.last);
+        narrator.takeLine();
+        EXPECT_FALSE(narrator.waitsForPlayer()) << "told news waits for nothing";
+    }
+}
+
 } // namespace
 } // namespace pipstone::testing

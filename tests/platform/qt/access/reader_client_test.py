@@ -14,88 +14,35 @@ frame.
 Usage: reader_client_test.py HANDS LOG   (the game must be starting)
 """
 
-import re
 import sys
-import time
 
 import pyatspi
 from gi.repository import GLib
 
 import key_game
+import told_lines
 
 hands = int(sys.argv[1])
-log = open(sys.argv[2], "w")
-heard = []  # (kind, text, role) in the order the events came
-problems = []
-
-
-def note(kind, text, role=""):
-    heard.append((kind, text, role))
-    log.write("%.3f %s %s %s\n" % (time.monotonic(), kind, role, text))
-    log.flush()
-
-
-def on_event(event):
-    try:
-        if event.host_application is None or event.host_application.name.lower() != key_game.APP_NAME:
-            return
-    except Exception:
-        return  # an object of a message box that is gone already
-    if event.type.startswith("object:property-change:accessible-description"):
-        # The line must come inside the event: read later, it may be gone.
-        if not isinstance(event.any_data, str):
-            problems.append("a line came without its text: %r" % (event.any_data,))
-        elif event.any_data and heard[-1:] != [("line", event.any_data, "")]:
-            # A line that went with a focus change comes on the object that
-            # had the focus before as well; a reader speaks it for one of them.
-            note("line", event.any_data)
-    elif event.type.startswith("object:state-changed:focused") and event.detail1:
-        try:
-            note("focus", event.source.name, event.source.getRoleName())
-        except Exception:
-            note("focus", "(gone)")
-
+listener = key_game.Listener(sys.argv[2])
+heard = listener.heard  # (kind, text, role) in the order the events came
+problems = listener.problems
 
 boxes = []
 player = key_game.KeyPlayer(hands, on_box=boxes.append)
-# As a screen reader does, the client asks for focus events too; Qt sends
-# none of the focus changes without such a listener.
-pyatspi.Registry.registerEventListener(on_event, "object:property-change:accessible-description",
-                                       "object:state-changed:focused", "focus:")
+listener.listen()
 GLib.timeout_add(150, player.step)
 GLib.timeout_add_seconds(600, lambda: (problems.append("the game took too long"), pyatspi.Registry.stop()))
 pyatspi.Registry.start()
 
-# The lines, sentence by sentence.
-SENTENCE = re.compile(r"(?:New hand\. )?[^.]*\.(?: Left end \d, right end \d\.)?")
-sentences = []
-for kind, text, _ in heard:
-    if kind == "line":
-        sentences.extend(s.strip() for s in SENTENCE.findall(text) if s.strip())
+sentences = [s for line in listener.lines() for s in told_lines.sentences(line)]
 
-PATTERNS = [
-    ("deal", re.compile(r"New hand\. (You|Computer) opens?\.$")),
-    ("opening", re.compile(r"(You|Computer) opens? with (\d) and (\d)\. Left end (\d), right end (\d)\.$")),
-    ("play", re.compile(r"(You|Computer) plays? (\d) and (\d) on the (left|right) end\. Left end (\d), right end (\d)\.$")),
-    ("draw", re.compile(r"(?:(You) take (\d) and (\d)|(Computer) takes a tile) from the stock, (\d+) left\.$")),
-    ("turn", re.compile(r"(Your|Computer's) turn\.$")),
-    ("pass", re.compile(r"(You|Computer) cannot move and pass(?:es)?\.$")),
-    ("hand", re.compile(r"Hand over\.")),
-    ("addition", re.compile(r"Computer adds (\d+), you add (\d+)\.$")),
-    ("totals", re.compile(r"Computer (\d+), you (\d+)\.$")),
-    ("winner", re.compile(r"(Computer wins the hand|You win the hand|The hand is a draw)\.$")),
-    ("refusal", re.compile(r"\d and \d does not go there\.$")),
-    ("now on", re.compile(r"Now on \d and \d\.$")),
-    ("match", re.compile(r"Match over\.|.* wins the match\.|The match is a draw\.")),
-]
-
-count = {name: 0 for name, _ in PATTERNS}
+count = {name: 0 for name, _ in told_lines.PATTERNS}
 side = None  # whose turn the lines say it is
 ends = None
 stock = 14
 computer_plays = 0
 for s in sentences:
-    kind, m = next(((name, p.match(s)) for name, p in PATTERNS if p.match(s)), (None, None))
+    kind, m = told_lines.kind_of(s)
     if kind is None:
         problems.append("a line nobody can follow: %r" % s)
         continue
@@ -148,10 +95,11 @@ if count["turn"] < 2 * hands:
     problems.append("only %d turn changes were heard" % count["turn"])
 
 # After each of the player's plays by key, a tile took the focus before the
-# line came, unless the row was empty.
+# line came, unless the row was empty; a message box that opened at once
+# took it after the tile, and the line is told there.
 for i, (kind, text, _) in enumerate(heard):
     if kind == "line" and text.startswith("You play") and "Hand over" not in "".join(t for _, t, _ in heard[i:i + 3]):
-        before = [h for h in heard[max(0, i - 3):i] if h[0] == "focus"]
+        before = [h for h in heard[max(0, i - 3):i] if h[0] == "focus" and h[2] != "push button"]
         if not before or before[-1][2] != "list item":
             problems.append("no new tile took the focus before %r" % text)
 

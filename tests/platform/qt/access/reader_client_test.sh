@@ -21,15 +21,23 @@ fi
 work=$(mktemp -d)
 source "$here/reader_session.sh" "$work" "$source_folder"
 finish() {
+  [ -z "${client:-}" ] || kill "$client" 2>/dev/null || true
   stop_reader_session
   rm -rf "$work"
 }
 trap finish EXIT
 
 start_reader_session "$work"
+# What the client heard stays in the working folder (the build tree under
+# ctest) for a look afterwards. The game starts once the client listens.
+rm -f reader_client_heard.log
+PYTHONPATH="$here" /usr/bin/python3 "$here/reader_client_test.py" "$hands" reader_client_heard.log &
+client=$!
+until [ -s reader_client_heard.log ]; do
+  kill -0 "$client" 2>/dev/null || break
+  sleep 0.1
+done
 start_game "$program"
 status=0
-# What the client heard stays in the working folder (the build tree under
-# ctest) for a look afterwards.
-PYTHONPATH="$here" /usr/bin/python3 "$here/reader_client_test.py" "$hands" reader_client_heard.log || status=$?
+wait "$client" || status=$?
 exit $status
