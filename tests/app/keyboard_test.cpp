@@ -10,7 +10,8 @@ namespace {
 
 // No bare key deals a hand or ends the program; the chords and F1 do what
 // their buttons and the close box do, G presses Get Card (the dealt row holds
-// no blank, so at the opening it may draw), C shows the computer's hand, and
+// no blank, so at the opening it may draw; switched off, it takes no press),
+// C shows the computer's hand, and
 // Up and Down with no tile chosen yet open with the first tile of the row.
 TEST(Keyboard, EachKeyDoesWhatItsButtonDoesAndNothingElse)
 {
@@ -21,19 +22,22 @@ TEST(Keyboard, EachKeyDoesWhatItsButtonDoesAndNothingElse)
         bool cheatShown;
         bool closed;
         int helpPages;
+        bool getCardOff = false;
     } cases[] = {
         {Key::Left, "1", "7", false, false, 0},  {Key::Right, "1", "7", false, false, 0},
         {Key::Home, "1", "7", false, false, 0},  {Key::End, "1", "7", false, false, 0},
         {Key::Up, "1", "6", false, false, 0},    {Key::Down, "1", "6", false, false, 0},
         {Key::G, "1", "8", false, false, 0},     {Key::C, "1", "7", true, false, 0},
         {Key::F1, "1", "7", false, false, 1},    {Key::CtrlN, "2", "7", false, false, 0},
-        {Key::CtrlQ, "1", "7", false, true, 0},
+        {Key::CtrlQ, "1", "7", false, true, 0},  {Key::G, "1", "7", false, false, 0, true},
     };
     for (const auto &d : cases) {
         SCOPED_TRACE(static_cast<int>(d.key));
         GameHarness h;
         bool cheatShown = false;
         h.platform.lookAt(h.platform.tickCount() + 500, [&] { cheatShown = h.s().Showcomppic == 1; });
+        if (d.getCardOff)
+            h.s().PushButton3.Enabled = false;
         h.platform.keyPress(d.key);
         h.advance(1500);
         EXPECT_EQ(h.s().mturn, d.mturnAfter);
@@ -72,18 +76,23 @@ TEST(Keyboard, TheArrowsHomeAndEndChooseAlongTheRow)
     }
 }
 
-// The view comes down after its second, and the next press shows it again.
+// The view comes down after its second, or when a new hand cuts it short,
+// and the next press shows it again.
 TEST(Keyboard, CShowsTheComputersHandAgainOnceTheViewIsDown)
 {
     GameHarness h;
-    int views = 0;
-    for (std::int64_t t = 500; t < 4000; t += 1000)
-        h.platform.lookAt(t, [&] { views += h.s().Showcomppic; });
-    h.platform.keyPress(Key::C);
-    h.advance(2000);
-    h.platform.keyPress(Key::C);
-    h.advance(2000);
-    EXPECT_EQ(views, 2);
+    const auto viewShown = [&h] { // C pressed now, and a look half a second into the view
+        bool shown = false;
+        h.platform.lookAt(h.platform.tickCount() + 500, [&] { shown = h.s().Showcomppic == 1; });
+        h.platform.keyPress(Key::C);
+        return shown;
+    };
+    EXPECT_TRUE(viewShown());
+    EXPECT_TRUE(viewShown()) << "again after its second";
+    h.platform.lookAt(h.platform.tickCount() + 700, [&] { h.platform.keyPress(Key::CtrlN); });
+    EXPECT_TRUE(viewShown());
+    ASSERT_TRUE(h.untilPlayersTurn());
+    EXPECT_TRUE(viewShown()) << "again after a new hand cut it short";
     EXPECT_EQ(h.s().Showcomppic, 0);
 }
 
@@ -149,6 +158,7 @@ TEST(Keyboard, AKeyPlayDuringTheComputersMoveDoesNothing)
             }
         });
     ASSERT_TRUE(h.untilPlayersTurn());
+    h.advance(1000);
     EXPECT_TRUE(sawFlight);
     EXPECT_EQ(h.s().pno, "6");
     EXPECT_EQ(h.s().aids.refusals, 0);
