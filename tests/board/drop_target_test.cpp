@@ -7,7 +7,7 @@ namespace {
 
 // Where each region ends, for the mark and the drop alike, is one table in
 // placement_test.cpp.
-TEST(DropTarget, TheMarkFollowsTheDragAndGoesWithTheRelease)
+TEST(DropTarget, TheMarkFollowsTheDragAndGoesWithTheReleaseOrANewHand)
 {
     GameHarness h;
     h.platform.press(h.centreX(22), h.centreY(22));
@@ -17,6 +17,12 @@ TEST(DropTarget, TheMarkFollowsTheDragAndGoesWithTheRelease)
     h.platform.release(3100, 2100);
     EXPECT_EQ(h.s().aids.dropMark, std::nullopt);
     EXPECT_EQ(h.s().aids.refusals, 0) << "the opening tile was laid";
+
+    GameHarness again;
+    again.platform.press(again.centreX(22), again.centreY(22));
+    again.platform.move(3100, 2100);
+    again.platform.keyPress(Key::CtrlN);
+    EXPECT_EQ(again.s().aids.dropMark, std::nullopt);
 }
 
 } // namespace
