@@ -56,6 +56,7 @@ TEST(Regression, ARightButtonPressInTheMiddleOfADragStillSendsTheTileBack)
     h.platform.move(6400, 3500);
     h.platform.press(6400, 3500, kRightButton);
     h.platform.release(6400, 3500, kRightButton);
+    EXPECT_EQ(h.game.heldSlot(), 25) << "the right button's release lets go of nothing";
     h.platform.release(6400, 3500);
     EXPECT_EQ(h.s().lcard[25].Top, 7675);
     EXPECT_EQ(h.s().dragging, 0);

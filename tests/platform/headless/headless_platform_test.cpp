@@ -107,6 +107,7 @@ TEST(HeadlessToolkit, DeliversInputAndTicksAtTheirMomentsInsideWaits)
     EXPECT_EQ(desk.platform.tickCount(), 130);
     desk.platform.waitForEvents(150.2); // a fraction of a millisecond is waited whole
     EXPECT_EQ(desk.platform.tickCount(), 151);
+    desk.platform.setTimerRunning(TimerId::Timer1, true); // already running: it keeps its rhythm
     desk.platform.advance(149);
     desk.platform.setTimerRunning(TimerId::Timer1, false);
     desk.platform.advance(500);
