@@ -22,15 +22,6 @@ void computerBlocked(GameHarness &h)
     h.s().cu = "6";      // which the player can answer
 }
 
-TEST(BlockedTurns, ShowsTheTotalsWithThreeDigits)
-{
-    GameHarness h;
-    h.s().ccsc = "12";
-    h.s().ppsc = "5";
-    h.advance(150);
-    EXPECT_EQ(h.s().compscore.Caption + h.s().playerscore.Caption, "012005");
-}
-
 // Only on an empty stock: with one tile left the side must draw it first.
 TEST(BlockedTurns, ASideWithoutAMovePassesWithAMessageOnlyOnAnEmptyStock)
 {

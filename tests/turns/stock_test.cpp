@@ -99,8 +99,8 @@ TEST(Stock, EachPressDrawsOneTileUntilOneFits)
 }
 
 // A draw plays the move sound when its file is there, holds the periodic
-// check off while it flies (the check would show the computer's total as
-// "012"), and a second press during its flight draws nothing.
+// check off while it flies (the check shows the totals with three digits),
+// and a second press during its flight draws nothing.
 TEST(Stock, WhileADrawFliesTheSoundPlaysAndNeitherThePeriodicCheckNorAPressRuns)
 {
     for (bool soundThere : {true, false}) {
@@ -109,6 +109,7 @@ TEST(Stock, WhileADrawFliesTheSoundPlaysAndNeitherThePeriodicCheckNorAPressRuns)
         if (soundThere)
             h.platform.files.insert("pic/Move.wav");
         h.s().ccsc = "12";
+        h.s().ppsc = "5";
         const std::string shown = h.s().compscore.Caption;
         h.platform.post({HeadlessPlatform::Input::Kind::Click, 0, 0, 0, 0, ButtonId::GetCard, 300, {}});
         h.click(ButtonId::GetCard); // the draw flies for more than a second
@@ -116,7 +117,7 @@ TEST(Stock, WhileADrawFliesTheSoundPlaysAndNeitherThePeriodicCheckNorAPressRuns)
         EXPECT_EQ(h.s().compscore.Caption, shown);
         EXPECT_TRUE(h.platform.timerRunning(TimerId::Timer2));
         h.advance(150);
-        EXPECT_EQ(h.s().compscore.Caption, "012");
+        EXPECT_EQ(h.s().compscore.Caption + h.s().playerscore.Caption, "012005");
         h.advance(3000);
         EXPECT_EQ(h.s().pull + h.s().pno, "18");
         EXPECT_TRUE(h.inPlayersRow(1));
