@@ -43,10 +43,11 @@ TEST(Stock, ADrawFliesToTheEndOfTheRowOfTheSideToMove)
         std::vector<float> lefts, tops; // where the flying tile stood, millisecond by millisecond
         s.Cover.CoverU = s.Cover.CoverD = 0;
         std::set<int> pictures; // it flies face down, the tile itself hidden meanwhile
-        bool aboveEverything = true;
+        bool aboveEverything = true, rowClosedUp = true; // the row it flies to stands 480 apart
         for (std::int64_t t = 0; t < 2000; ++t)
             h.platform.lookAt(t, [&] {
                 aboveEverything = aboveEverything && (!s.Cover.Visible || s.Cover.z == s.zTop);
+                rowClosedUp = rowClosedUp && (!s.Cover.Visible || s.lcard[player ? 22 : 15].Left == 1830);
                 if (s.Cover.Visible && (lefts.empty() || lefts.back() != s.Cover.Left || tops.back() != s.Cover.Top))
                     lefts.push_back(s.Cover.Left), tops.push_back(s.Cover.Top),
                         pictures.insert({s.Cover.CoverU, s.Cover.CoverD, s.lcard[slot].Visible || s.rcard[slot].Visible ? 0 : 8});
@@ -62,7 +63,7 @@ TEST(Stock, ADrawFliesToTheEndOfTheRowOfTheSideToMove)
         EXPECT_EQ(std::make_tuple(lefts.front(), tops.front(), lefts.back(), tops.back()),
                   std::make_tuple(340.f, player ? 3275.f : 1100.f, player ? 4220.f : 5180.f, player ? 7675.f : 60.f));
         EXPECT_EQ(pictures, std::set<int>{8});
-        EXPECT_TRUE(aboveEverything);
+        EXPECT_TRUE(aboveEverything && rowClosedUp);
         const float left = 1350 + 480.0f * static_cast<float>(handBefore + 1), top = player ? 7675 : 30;
         EXPECT_EQ(std::make_tuple(s.lcard[slot].Left, s.rcard[slot].Left, s.lcard[slot].Top, s.rcard[slot].Top),
                   std::make_tuple(left, left, top, top + 420));
