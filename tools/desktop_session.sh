@@ -123,6 +123,8 @@ end_pictures_session() {
   if [ -n "$GAME_PID" ]; then
     kill "$GAME_PID" 2>/dev/null || true
     wait "$GAME_PID" 2>/dev/null || true
+    # libfaketime removes its shared clock at a normal exit only.
+    rm -f "/dev/shm/faketime_shm_$GAME_PID" "/dev/shm/sem.faketime_sem_$GAME_PID"
   fi
   stop_virtual_display
   rm -rf "$work"
