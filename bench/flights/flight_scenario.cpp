@@ -59,8 +59,10 @@ FlightTimes flyOnce(FlightWatch &watch, std::uint64_t seed, const std::function<
         return times;
 
     watch.forget();
+    watch.markAsked();
     game.PushButton3_Click();
     times.drawMs = watch.lastFlightMs();
+    times.drawStartMs = watch.lastStartMs();
     return times;
 }
 

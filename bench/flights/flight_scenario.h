@@ -14,6 +14,7 @@ namespace pipstone::bench {
 struct FlightTimes {
     double computerMs = -1; // the computer's chosen tile flying to its cell
     double drawMs = -1;     // a tile flying from the stock to the player's row
+    double drawStartMs = -1; // from the press of Get Card to that tile's first showing
 };
 
 // Deals the hand of `seed` through `watch`, lays a player's opening the

@@ -38,9 +38,11 @@ void FlightWatch::look()
     if (!state_ || state_->Cover.Visible == flying_)
         return;
     flying_ = state_->Cover.Visible;
-    if (flying_)
+    if (flying_) {
         startedAt_ = nowMs_();
-    else
+        if (askedAt_ >= 0 && lastStartMs_ < 0)
+            lastStartMs_ = startedAt_ - askedAt_;
+    } else
         lastFlightMs_ = nowMs_() - startedAt_;
 }
 

@@ -21,6 +21,14 @@ public:
     // the last call of forget().
     double lastFlightMs() const { return lastFlightMs_; }
     void forget() { lastFlightMs_ = -1; }
+    // Notes that a move was asked for now; lastStartMs() then tells how long
+    // after it the next flight started, -1 until one has.
+    void markAsked()
+    {
+        askedAt_ = nowMs_();
+        lastStartMs_ = -1;
+    }
+    double lastStartMs() const { return lastStartMs_; }
 
     void attach(PlatformEvents *events, const GameState *state) override;
     double tickCount() override { return inner_.tickCount(); }
@@ -47,6 +55,8 @@ private:
     bool flying_ = false;
     double startedAt_ = 0;
     double lastFlightMs_ = -1;
+    double askedAt_ = -1;
+    double lastStartMs_ = -1;
 };
 
 } // namespace pipstone::bench

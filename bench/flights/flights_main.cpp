@@ -3,8 +3,11 @@
 // headless toolkit, whose virtual clock moves only while the game waits, so
 // that there it lasts exactly the sum of its waits. Prints one line per kind
 // of flight: "<name> <hands> <mean ms> <mean floor ms> <median ratio>".
-// Then times the game's wait step alone, as often as it is asked for each of
-// its waits, and prints the shortest: "wait-step <asked ms> <shortest ms> <steps>".
+// Then "draw-start <first ms> <later median ms>": how long after the press of
+// Get Card the tile first showed, at the first draw after start-up and at
+// the later ones (-1 for a hand without one). Then times the game's wait step
+// alone, as often as it is asked for each of its waits, and prints the
+// shortest: "wait-step <asked ms> <shortest ms> <steps>".
 
 // own
 #include "app/game_window.h"
@@ -110,14 +113,21 @@ int main(int argc, char **argv)
     pipstone::bench::FlightWatch onVirtualClock(headless, [&headless] { return double(headless.tickCount()); });
 
     Samples computer, draw;
+    std::vector<double> drawStarts;
     for (int seed = 1; seed <= kHands; ++seed) {
         const auto real = pipstone::bench::flyOnce(onQt, seed, showOnce);
         const auto waits = pipstone::bench::flyOnce(onVirtualClock, seed, [] {});
         computer.add(real.computerMs, waits.computerMs);
         draw.add(real.drawMs, waits.drawMs);
+        drawStarts.push_back(real.drawStartMs);
     }
     computer.print("computer-flight");
     draw.print("draw-flight");
+    std::vector<double> later(drawStarts.begin() + 1, drawStarts.end());
+    std::sort(later.begin(), later.end());
+    const std::size_t n = later.size();
+    std::printf("draw-start %.2f %.2f\n", drawStarts.front(),
+                n % 2 ? later[n / 2] : (later[n / 2 - 1] + later[n / 2]) / 2);
 
     pipstone::GameWindow game(qt, std::make_unique<pipstone::SeededRandomSource>(1));
     game.Form_Load();

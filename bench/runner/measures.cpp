@@ -107,6 +107,21 @@ void addFlightRows(std::vector<Row> &rows, const std::vector<std::string> &lines
     }
 }
 
+// The first draw after start-up against a later one: "draw-start <first ms>
+// <later median ms>", from the press of Get Card to the tile's first showing.
+void addFirstDrawRow(std::vector<Row> &rows, const std::vector<std::string> &lines)
+{
+    std::istringstream in(valueIn(lines, "draw-start"));
+    double first = 0, later = 0;
+    if (!(in >> first >> later) || first < 0 || later < 0) {
+        std::fprintf(stderr, "  draw-start: no draw happened\n");
+        return;
+    }
+    rows.push_back(Row{"first draw's start after start-up", withUnit(first, "ms", 2),
+                       withUnit(later, "ms", 2) + "  a later draw", later > 0 ? first / later : 0, "<= +5 ms",
+                       first - later <= 5});
+}
+
 void addWaitRows(std::vector<Row> &rows, const std::vector<std::string> &lines)
 {
     for (const std::string &line : lines) {
@@ -178,6 +193,7 @@ std::vector<Row> measureFlights(const Setup &setup)
         const BusyProcessors busy(setup.cpus);
         addFlightRows(rows, flightLines(setup), ", loaded");
     }
+    addFirstDrawRow(rows, quiet);
     addWaitRows(rows, quiet);
     return rows;
 }
