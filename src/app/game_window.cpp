@@ -39,8 +39,7 @@ void GameWindow::endStepNoLongerWanted() const
 
 void GameWindow::pumpToolkit()
 {
-    platform_.stateChanged();
-    platform_.processEvents();
+    platform_.letEventsRun();
     stillWanted();
 }
 

@@ -61,6 +61,14 @@ public:
     virtual double tickCount() = 0;
     // Handles the pending events once.
     virtual void processEvents() = 0;
+    // The game lets pending events run in the middle of its work: shows the
+    // state and handles the pending events once. A toolkit that lets no event
+    // run this time may leave the showing for the next call too.
+    virtual void letEventsRun()
+    {
+        stateChanged();
+        processEvents();
+    }
     // Handles events as they come until the tick count reaches `deadline`
     // or at least one event was handled; sleeps meanwhile.
     virtual void waitForEvents(double deadline) = 0;

@@ -46,6 +46,8 @@ QtPlatform::QtPlatform(QString programFolder)
         QTimer &t = timer(id);
         t.setInterval(timing::kTimerInterval);
         QObject::connect(&t, &QTimer::timeout, [this, id] {
+            // The loop has just run to hand over this tick.
+            lastProcessedNs_ = clock_.nsecsElapsed();
             if (events_)
                 events_->onTimer(id);
         });
@@ -81,14 +83,29 @@ double QtPlatform::tickCount()
 // call and a pass through the loop, several hundred times a second while the
 // player thinks; what arrives meanwhile runs at the next call after the gap,
 // or as soon as the game waits or returns to the loop.
-void QtPlatform::processEvents()
+bool QtPlatform::loopRanJustNow() const
 {
     constexpr qint64 kGapNs = 1'000'000;
-    const qint64 now = clock_.nsecsElapsed();
-    if (now - lastProcessedNs_ < kGapNs)
+    return clock_.nsecsElapsed() - lastProcessedNs_ < kGapNs;
+}
+
+void QtPlatform::processEvents()
+{
+    if (loopRanJustNow())
         return;
     QCoreApplication::processEvents();
     lastProcessedNs_ = clock_.nsecsElapsed();
+}
+
+// Where the loop does not run, nothing can paint or read the window either,
+// so the showing waits for the next call that lets the loop run: every such
+// call (a pump, a wait, a box, the end of the game's handler) shows first.
+void QtPlatform::letEventsRun()
+{
+    if (loopRanJustNow())
+        return;
+    stateChanged();
+    processEvents();
 }
 
 void QtPlatform::waitForEvents(double deadline)

@@ -38,6 +38,7 @@ public:
 
     double tickCount() override;
     void processEvents() override;
+    void letEventsRun() override;
     void waitForEvents(double deadline) override;
     void setTimerRunning(TimerId timer, bool running) override;
     void messageBox(const std::string &text, const std::string &title) override;
@@ -61,6 +62,7 @@ private:
     void waitUntil(qint64 deadlineNs);
     void windowClosing();
     void syncWindow();
+    bool loopRanJustNow() const;
 
     QString folder_;
     PlatformEvents *events_ = nullptr;
@@ -69,7 +71,7 @@ private:
     std::unique_ptr<HelpWindow> help_; // after the window that owns its own help window
     std::unique_ptr<SoundPlayer> sounds_;
     QElapsedTimer clock_;
-    qint64 lastProcessedNs_ = -1'000'000'000; // when processEvents() last ran the event loop
+    qint64 lastProcessedNs_ = -1'000'000'000; // when the event loop last ran
     QTimer timer1_;
     QTimer timer2_;
     QTimer wake_; // ends a wait for events at its deadline
