@@ -27,8 +27,24 @@
 #include <cmath>
 #include <cstdio>
 #include <thread>
+#include <time.h>
 
 namespace pipstone {
+
+namespace {
+
+// The system's coarse monotonic clock, in ns. A count asks whether the loop
+// ran just now at every hand entry; this clock answers without reading the
+// processor's time counter, and its steps of a few milliseconds are fine for
+// spacing out passes through the loop.
+qint64 coarseNowNs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return qint64{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+}
+
+} // namespace
 
 QtPlatform::QtPlatform(QString programFolder)
     : folder_(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : std::move(programFolder))
@@ -47,7 +63,7 @@ QtPlatform::QtPlatform(QString programFolder)
         t.setInterval(timing::kTimerInterval);
         QObject::connect(&t, &QTimer::timeout, [this, id] {
             // The loop has just run to hand over this tick.
-            lastProcessedNs_ = clock_.nsecsElapsed();
+            lastLoopRunNs_ = coarseNowNs();
             if (events_)
                 events_->onTimer(id);
         });
@@ -86,7 +102,7 @@ double QtPlatform::tickCount()
 bool QtPlatform::loopRanJustNow() const
 {
     constexpr qint64 kGapNs = 1'000'000;
-    return clock_.nsecsElapsed() - lastProcessedNs_ < kGapNs;
+    return coarseNowNs() - lastLoopRunNs_ < kGapNs;
 }
 
 void QtPlatform::processEvents()
@@ -94,7 +110,7 @@ void QtPlatform::processEvents()
     if (loopRanJustNow())
         return;
     QCoreApplication::processEvents();
-    lastProcessedNs_ = clock_.nsecsElapsed();
+    lastLoopRunNs_ = coarseNowNs();
 }
 
 // Where the loop does not run, nothing can paint or read the window either,
@@ -127,11 +143,11 @@ void QtPlatform::waitUntil(qint64 deadlineNs)
         wake_.start(static_cast<int>(std::min<qint64>((remaining - kLastStretchNs) / 1'000'000, INT_MAX)));
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         wake_.stop();
-        lastProcessedNs_ = clock_.nsecsElapsed();
+        lastLoopRunNs_ = coarseNowNs();
         return;
     }
     QCoreApplication::processEvents();
-    lastProcessedNs_ = clock_.nsecsElapsed();
+    lastLoopRunNs_ = coarseNowNs();
     if (quitting_)
         return;
     for (qint64 left; (left = deadlineNs - clock_.nsecsElapsed()) > 0;)

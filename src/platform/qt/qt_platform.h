@@ -71,7 +71,7 @@ private:
     std::unique_ptr<HelpWindow> help_; // after the window that owns its own help window
     std::unique_ptr<SoundPlayer> sounds_;
     QElapsedTimer clock_;
-    qint64 lastProcessedNs_ = -1'000'000'000; // when the event loop last ran
+    qint64 lastLoopRunNs_ = 0; // when the event loop last ran, on the coarse clock
     QTimer timer1_;
     QTimer timer2_;
     QTimer wake_; // ends a wait for events at its deadline

@@ -67,9 +67,9 @@ AidsView::AidsView(std::function<void()> changed)
 std::vector<AidsView::Mark> AidsView::marksOf(const GameState &s) const
 {
     std::vector<Mark> marks;
-    const std::vector<int> row = playerRow(s);
-    if (s.aids.chosen >= 0 && !row.empty())
-        marks.push_back(aroundTile(s, row[std::min<std::size_t>(s.aids.chosen, row.size() - 1)], kChosenColour));
+    if (s.aids.chosen >= 0) // the row is looked at only once a key has chosen a tile
+        if (const std::vector<int> row = playerRow(s); !row.empty())
+            marks.push_back(aroundTile(s, row[std::min<std::size_t>(s.aids.chosen, row.size() - 1)], kChosenColour));
     if (const auto &target = s.aids.dropMark) {
         const Shape &place = target->opening ? s.Fir : (target->arm == Arm::Left ? s.Shl : s.Shr)[target->cell];
         marks.push_back({place.Left, place.Top, place.Width, place.Height, s.Shape2[1].BorderColor, true});

@@ -215,7 +215,8 @@ bool GameCanvas::refresh()
     if (screenReaderListening())
         followChosenTile(*this, narrator_);
     const QRegion aidsArea = aids_.refresh(*state_);
-    update(aidsArea);
+    if (!aidsArea.isEmpty())
+        update(aidsArea);
     if (builder_.stillShows(*state_, shown_))
         return !aidsArea.isEmpty();
     builder_.build(*state_, next_);
