@@ -57,6 +57,7 @@ QtPlatform::QtPlatform(QString programFolder)
     QCoreApplication::setApplicationName(QStringLiteral("Pipstone"));
     installFontSubstitutes();
     askForPromptWakeups();
+    sounds_->prepareOnceShown(form_->canvas(), pathOf(kMoveSoundFile));
     clock_.start();
     for (TimerId id : {TimerId::Timer1, TimerId::Timer2}) {
         QTimer &t = timer(id);

@@ -4,8 +4,9 @@
 #include "platform/qt/sound/wave_file.h"
 
 // The speaker side of the move sound. It lives in a module of its own,
-// loaded when the first sound plays: the sound libraries are large, and a
-// game that never draws from the stock, or has no sound file, never needs them.
+// loaded only once the window shows and a usable sound file is there: the
+// sound libraries are large, and neither start-up nor a game without a sound
+// file needs them.
 namespace pipstone {
 
 // One sound, ready to play.

@@ -6,14 +6,24 @@
 
 // Qt
 #include <QDir>
+#include <QEvent>
+#include <QFileInfo>
 #include <QLibrary>
+#include <QTimer>
+#include <QWidget>
 
 // std
 #include <cstdio>
+#include <functional>
 
 namespace pipstone {
 
 namespace {
+
+// How long after the first frame the sound is prepared: the window's first
+// moments (the window manager's answers, the first ticks) pass first, and no
+// player reaches Get Card that quickly.
+constexpr int kPrepareAfterMs = 100;
 
 // The module's entry point, found once; null when the module is missing.
 MakeSoundOutput loadSoundModule(const QString &folder)
@@ -23,19 +33,32 @@ MakeSoundOutput loadSoundModule(const QString &folder)
     return reinterpret_cast<MakeSoundOutput>(module.resolve(kMakeSoundOutputName));
 }
 
-std::shared_ptr<const WaveSound> readSound(const QString &path)
-{
-    const std::optional<QByteArray> bytes = readOptionalFile(path, kSoundFileLimit);
-    if (!bytes)
-        return nullptr;
-    const char *refusal = nullptr;
-    std::optional<WaveSound> sound = parseWave(*bytes, &refusal);
-    if (!sound) {
-        std::fprintf(stderr, "pipstone: %s is not played: %s\n", qPrintable(path), refusal);
-        return nullptr;
+// Runs `then` once, a while after `widget` has painted for the first time.
+class FirstFrameCue : public QObject {
+public:
+    FirstFrameCue(QWidget &widget, std::function<void()> then)
+        : widget_(widget)
+    {
+        wait_.setSingleShot(true);
+        wait_.setInterval(kPrepareAfterMs);
+        QObject::connect(&wait_, &QTimer::timeout, this, std::move(then));
+        widget.installEventFilter(this);
     }
-    return std::make_shared<const WaveSound>(std::move(*sound));
-}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == &widget_ && event->type() == QEvent::Paint) {
+            widget_.removeEventFilter(this);
+            wait_.start();
+        }
+        return false;
+    }
+
+private:
+    QWidget &widget_;
+    QTimer wait_;
+};
 
 } // namespace
 
@@ -58,13 +81,45 @@ SoundPlayer::SoundPlayer(OutputMaker makeOutput)
 
 SoundPlayer::~SoundPlayer() = default;
 
-void SoundPlayer::play(const QString &path)
+SoundPlayer::Checked &SoundPlayer::checked(const QString &path)
 {
     auto found = sounds_.find(path);
-    if (found == sounds_.end())
-        found = sounds_.emplace(path, readSound(path)).first;
-    if (found->second)
-        speaker_.play(path, found->second);
+    if (found != sounds_.end())
+        return found->second;
+    Checked file;
+    if (const std::optional<QByteArray> bytes = readOptionalFile(path, kSoundFileLimit)) {
+        std::optional<WaveSound> sound = parseWave(*bytes, &file.untold);
+        if (sound)
+            file.sound = std::make_shared<const WaveSound>(std::move(*sound));
+    }
+    return sounds_.emplace(path, file).first->second;
+}
+
+void SoundPlayer::play(const QString &path)
+{
+    Checked &file = checked(path);
+    if (file.untold) {
+        std::fprintf(stderr, "pipstone: %s is not played: %s\n", qPrintable(path), file.untold);
+        file.untold = nullptr;
+    }
+    if (file.sound)
+        speaker_.play(path, file.sound);
+}
+
+void SoundPlayer::prepare(const QString &path)
+{
+    // What is not there yet may still come before the first play, and a file
+    // too large is named on standard error when read: both wait for the play.
+    const QFileInfo info(path);
+    if (sounds_.count(path) != 0 || !info.isFile() || info.size() > kSoundFileLimit)
+        return;
+    if (const Checked &file = checked(path); file.sound)
+        speaker_.prepare(path, file.sound);
+}
+
+void SoundPlayer::prepareOnceShown(QWidget &board, const QString &path)
+{
+    cue_ = std::make_unique<FirstFrameCue>(board, [this, path] { prepare(path); });
 }
 
 } // namespace pipstone

@@ -54,16 +54,26 @@ SpeakerThread::~SpeakerThread()
 
 bool SpeakerThread::play(const QString &key, std::shared_ptr<const WaveSound> sound)
 {
+    return hand(key, std::move(sound), true);
+}
+
+bool SpeakerThread::prepare(const QString &key, std::shared_ptr<const WaveSound> sound)
+{
+    return hand(key, std::move(sound), false);
+}
+
+bool SpeakerThread::hand(const QString &key, std::shared_ptr<const WaveSound> sound, bool andPlay)
+{
     if (handed_.load() - speaker_->taken.load() >= kMostWaiting)
         return false;
     ++handed_;
     QMetaObject::invokeMethod(
         &speaker_->context,
-        [speaker = speaker_.get(), key, sound = std::move(sound)] {
+        [speaker = speaker_.get(), key, sound = std::move(sound), andPlay] {
             auto found = speaker->outputs.find(key);
             if (found == speaker->outputs.end())
                 found = speaker->outputs.emplace(key, speaker->makeOutput(*sound)).first;
-            if (found->second)
+            if (found->second && andPlay)
                 found->second->play();
             ++speaker->taken;
         },

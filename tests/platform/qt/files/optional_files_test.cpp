@@ -1,8 +1,8 @@
 // own
 #include "platform/qt/live_game.h"
 #include "platform/qt/files/optional_file.h"
-#include "platform/qt/sound/sound_player.h"
 #include "platform/qt/qt_test_support.h"
+#include "platform/qt/sound/counting_speaker.h"
 
 // Qt
 #include <QElapsedTimer>
@@ -17,28 +17,6 @@
 
 namespace pipstone::testing {
 namespace {
-
-// Outputs that count what the player asks of them.
-// They are made and played on the speaker thread.
-struct CountingSpeaker {
-    std::atomic<int> outputs = 0;
-    std::atomic<int> plays = 0;
-    // Plays `path`, and waits for the play to reach the speaker.
-    void play(const QString &path)
-    {
-        player.play(path);
-        EXPECT_TRUE(player.settle(5000));
-    }
-    SoundPlayer player{[this](const WaveSound &) -> std::unique_ptr<SoundOutput> {
-        struct Output : SoundOutput {
-            std::atomic<int> &plays;
-            explicit Output(std::atomic<int> &p) : plays(p) {}
-            void play() override { ++plays; }
-        };
-        ++outputs;
-        return std::make_unique<Output>(plays);
-    }};
-};
 
 // `bytes`, grown with zeros to `size` bytes: a large file costs the disk nothing.
 bool writeSparse(const QString &path, const QByteArray &bytes, qint64 size)
