@@ -19,8 +19,8 @@ void GameWindow::Timer2_Timer()
 {
     using Work = OneThingAtATime::Work;
     auto tick = activity_.tick(Work::Timer2Tick);
-    s_.compscore.Caption = formatScore(readInt(s_.ccsc));
-    s_.playerscore.Caption = formatScore(readInt(s_.ppsc));
+    writeScore(s_.compscore.Caption, readInt(s_.ccsc));
+    writeScore(s_.playerscore.Caption, readInt(s_.ppsc));
     variableppmove();
     variableccmove();
     for (int i = 1; i <= kSlots; ++i)

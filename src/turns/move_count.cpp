@@ -44,16 +44,13 @@ void countIn(NumberText &count, int halves)
 // Writes a slot number into entry `at` of the list, reusing the entry's text.
 void listAt(std::vector<std::string> &list, std::size_t at, int slot)
 {
-    if (at == list.size()) {
+    if (at < list.size() && list[at].size() == 2) { // every slot number: overwrite the digits
+        list[at][0] = static_cast<char>('0' + slot / 10);
+        list[at][1] = static_cast<char>('0' + slot % 10);
+    } else if (at == list.size()) {
         list.push_back(twoDigits(slot));
-        return;
-    }
-    std::string &entry = list[at];
-    if (entry.size() == 2) { // every slot number: overwrite the digits
-        entry[0] = static_cast<char>('0' + slot / 10);
-        entry[1] = static_cast<char>('0' + slot % 10);
     } else {
-        entry = twoDigits(slot);
+        list[at] = twoDigits(slot);
     }
 }
 
@@ -64,12 +61,23 @@ void listAt(std::vector<std::string> &list, std::size_t at, int slot)
 // added to `listed` when given. While the headless toolkit's clock is quiet
 // no event can come between two entries, so the entries are counted straight
 // through, the text written once and the list's entries rewritten in place.
+// When no tile, pip, end or count has changed since the side's last such
+// count, nor its hand, the count would write what they already hold: only
+// the list, which the write stamp does not watch, is written again.
 template <typename InRow>
 void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRow inRow,
-                            std::vector<std::string> *listed)
+                            std::vector<std::string> *listed, LastCount &lastCount)
 {
     const int last = std::min(7 + extra, kSlots);
     if (quiet()) {
+        if (lastCount.valid && lastCount.stamp == writeStamp && lastCount.extra == extra && lastCount.hand == hand) {
+            if (listed) {
+                for (std::size_t k = 0; k < lastCount.listedCount; ++k)
+                    listAt(*listed, k, lastCount.listed[k]);
+                listed->resize(lastCount.listedCount);
+            }
+            return;
+        }
         const double left = readNumber(s_.cu);
         const double right = readNumber(s_.cd);
         int halves = 0;
@@ -78,16 +86,24 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
             const int t = hand[i];
             if (t > 0 && inRow(s_.lcard[t].Top)) {
                 halves += playableHalves(s_, t, left, right);
-                if (listed)
-                    listAt(*listed, listedCount++, t);
+                if (listed) {
+                    listAt(*listed, listedCount, t);
+                    lastCount.listed[listedCount++] = t;
+                }
             }
         }
         if (listed)
             listed->resize(listedCount);
         count.setWhole(halves);
+        lastCount.valid = true;
+        lastCount.stamp = writeStamp;
+        lastCount.hand = hand;
+        lastCount.extra = extra;
+        lastCount.listedCount = listedCount;
         return;
     }
 
+    lastCount.valid = false;
     count = "0";
     if (listed)
         listed->clear();
@@ -105,13 +121,15 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
 void GameWindow::variableppmove()
 {
     auto counting = activity_.mark(Work::PlayerCount);
-    countMoves(s_.AvPmove, s_.phand, s_.pextra, [](float top) { return isCountedInPlayerRow(top); }, nullptr);
+    countMoves(s_.AvPmove, s_.phand, s_.pextra, [](float top) { return isCountedInPlayerRow(top); }, nullptr,
+                playerCount_);
 }
 
 void GameWindow::variableccmove()
 {
     auto counting = activity_.mark(Work::ComputerCount);
-    countMoves(s_.AvCmove, s_.chand, s_.cextra, [](float top) { return isInComputerRow(top); }, &s_.List1);
+    countMoves(s_.AvCmove, s_.chand, s_.cextra, [](float top) { return isInComputerRow(top); }, &s_.List1,
+                computerCount_);
 }
 
 // The stock is empty and neither side holds a tile that fits an end. The
@@ -136,6 +154,13 @@ bool GameWindow::handIsBlocked() const
 
 void GameWindow::arrangehands()
 {
+    const LastArrangement &last = arranged_;
+    if (last.valid && last.stamp == writeStamp && last.pextra == s_.pextra && last.cextra == s_.cextra
+        && last.phand == s_.phand && last.chand == s_.chand) {
+        variableppmove();
+        variableccmove();
+        return;
+    }
     // A hand's entries end at 7 + its extra tiles: the deal clears the rest,
     // and each tile drawn goes to the next entry.
     const auto closeUp = [this](const Hand &hand, int extra, auto inRow, float top) {
@@ -151,6 +176,7 @@ void GameWindow::arrangehands()
     };
     closeUp(s_.phand, s_.pextra, [](float top) { return isCountedInPlayerRow(top); }, kPlayerRowTop);
     closeUp(s_.chand, s_.cextra, [](float top) { return isInComputerRow(top); }, kComputerRowTop);
+    arranged_ = {true, writeStamp, s_.phand, s_.chand, s_.pextra, s_.cextra};
     variableppmove();
     variableccmove();
 }
