@@ -132,7 +132,7 @@ private:
         std::uint64_t stamp = 0;
         Hand hand{};
         int extra = 0;
-        std::array<int, kSlots> listed{}; // the slots it listed, in order
+        std::array<std::array<char, 2>, kSlots> listed{}; // the slot numbers it listed, in order
         std::size_t listedCount = 0;
     };
     // The hands as the rows were last closed up, at that write stamp: while

@@ -54,6 +54,20 @@ void listAt(std::vector<std::string> &list, std::size_t at, int slot)
     }
 }
 
+// Whether the list holds exactly the slot numbers a count wrote into it.
+bool stillLists(const std::vector<std::string> &list, const std::array<std::array<char, 2>, kSlots> &written,
+                std::size_t count)
+{
+    if (list.size() != count)
+        return false;
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::string &entry = list[k];
+        if (entry.size() != 2 || entry[0] != written[k][0] || entry[1] != written[k][1])
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 // One side's count: the tiles of `hand` still in the side's row (`inRow`
@@ -62,22 +76,17 @@ void listAt(std::vector<std::string> &list, std::size_t at, int slot)
 // no event can come between two entries, so the entries are counted straight
 // through, the text written once and the list's entries rewritten in place.
 // When no tile, pip, end or count has changed since the side's last such
-// count, nor its hand, the count would write what they already hold: only
-// the list, which the write stamp does not watch, is written again.
+// count, nor its hand or its list, the count would write what they already
+// hold, and it is left out.
 template <typename InRow>
 void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRow inRow,
                             std::vector<std::string> *listed, LastCount &lastCount)
 {
     const int last = std::min(7 + extra, kSlots);
     if (quiet()) {
-        if (lastCount.valid && lastCount.stamp == writeStamp && lastCount.extra == extra && lastCount.hand == hand) {
-            if (listed) {
-                for (std::size_t k = 0; k < lastCount.listedCount; ++k)
-                    listAt(*listed, k, lastCount.listed[k]);
-                listed->resize(lastCount.listedCount);
-            }
+        if (lastCount.valid && lastCount.stamp == writeStamp && lastCount.extra == extra && lastCount.hand == hand
+            && (!listed || stillLists(*listed, lastCount.listed, lastCount.listedCount)))
             return;
-        }
         const double left = readNumber(s_.cu);
         const double right = readNumber(s_.cd);
         int halves = 0;
@@ -88,7 +97,8 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
                 halves += playableHalves(s_, t, left, right);
                 if (listed) {
                     listAt(*listed, listedCount, t);
-                    lastCount.listed[listedCount++] = t;
+                    const std::string &entry = (*listed)[listedCount];
+                    lastCount.listed[listedCount++] = {entry[0], entry[1]};
                 }
             }
         }
