@@ -25,7 +25,7 @@ int playableHalves(const GameState &s, int slot, double left, double right)
 {
     const double first = readNumber(s.lcard[slot].Tag);
     const double second = readNumber(s.rcard[slot].Tag);
-    return (first == left || first == right) + (second == left || second == right);
+    return ((first == left) | (first == right)) + ((second == left) | (second == right));
 }
 
 int playableHalves(const GameState &s, int slot)
@@ -68,6 +68,29 @@ bool stillLists(const std::vector<std::string> &list, const std::array<std::arra
     return true;
 }
 
+// The slots of a hand's entries that still lie in the side's row (`inRow`
+// reads a first half's Top), in hand order. A hand's entries end at 7 + its
+// extra tiles: the deal clears the rest, and each tile drawn goes to the next
+// entry. Which entries lie in the row follows no pattern, so they are
+// gathered without a branch on it.
+struct RowSlots {
+    std::array<int, kSlots> slot; // the first `count` are written
+    int count = 0;
+};
+
+template <typename InRow>
+RowSlots slotsInRow(const GameState &s, const std::array<int, kSlots + 1> &hand, int extra, InRow inRow)
+{
+    RowSlots row;
+    const int last = std::min(7 + extra, kSlots);
+    for (int i = 1; i <= last; ++i) {
+        const int t = hand[i]; // 0 is an empty entry
+        row.slot[row.count] = t;
+        row.count += (t > 0) & inRow(s.lcard[t].Top);
+    }
+    return row;
+}
+
 } // namespace
 
 // One side's count: the tiles of `hand` still in the side's row (`inRow`
@@ -87,23 +110,21 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
         if (lastCount.valid && lastCount.stamp == writeStamp && lastCount.extra == extra && lastCount.hand == hand
             && (!listed || stillLists(*listed, lastCount.listed, lastCount.listedCount)))
             return;
+        const RowSlots row = slotsInRow(s_, hand, extra, inRow);
         const double left = readNumber(s_.cu);
         const double right = readNumber(s_.cd);
         int halves = 0;
-        std::size_t listedCount = 0;
-        for (int i = 1; i <= last; ++i) {
-            const int t = hand[i];
-            if (t > 0 && inRow(s_.lcard[t].Top)) {
-                halves += playableHalves(s_, t, left, right);
-                if (listed) {
-                    listAt(*listed, listedCount, t);
-                    const std::string &entry = (*listed)[listedCount];
-                    lastCount.listed[listedCount++] = {entry[0], entry[1]};
-                }
+        for (int k = 0; k < row.count; ++k)
+            halves += playableHalves(s_, row.slot[k], left, right);
+        const auto listedCount = static_cast<std::size_t>(row.count);
+        if (listed) {
+            listed->resize(listedCount);
+            for (std::size_t k = 0; k < listedCount; ++k) {
+                const int slot = row.slot[k];
+                listAt(*listed, k, slot);
+                lastCount.listed[k] = {static_cast<char>('0' + slot / 10), static_cast<char>('0' + slot % 10)};
             }
         }
-        if (listed)
-            listed->resize(listedCount);
         count.setWhole(halves);
         lastCount.valid = true;
         lastCount.stamp = writeStamp;
@@ -171,17 +192,12 @@ void GameWindow::arrangehands()
         variableccmove();
         return;
     }
-    // A hand's entries end at 7 + its extra tiles: the deal clears the rest,
-    // and each tile drawn goes to the next entry.
     const auto closeUp = [this](const Hand &hand, int extra, auto inRow, float top) {
-        int col = 0;
-        for (int i = 1; i <= 7 + extra && i <= kSlots; ++i) {
-            const int t = hand[i];
-            if (t == 0 || !inRow(s_.lcard[t].Top))
-                continue;
-            ++col;
-            moveHalf(s_.lcard[t], kRowStart + kRowPitch * col, top);
-            moveHalf(s_.rcard[t], kRowStart + kRowPitch * col, top + kHalfPitch);
+        const RowSlots row = slotsInRow(s_, hand, extra, inRow);
+        for (int k = 0; k < row.count; ++k) {
+            const float left = kRowStart + kRowPitch * static_cast<float>(k + 1);
+            moveHalf(s_.lcard[row.slot[k]], left, top);
+            moveHalf(s_.rcard[row.slot[k]], left, top + kHalfPitch);
         }
     };
     closeUp(s_.phand, s_.pextra, [](float top) { return isCountedInPlayerRow(top); }, kPlayerRowTop);
