@@ -9,6 +9,7 @@
 
 // std
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -122,10 +123,29 @@ private:
     void sendBackToDragOrigin(int slot);
     void showChosenTile();
 
-    // One side's count (turns/move_count.cpp).
+    // One side's count (turns/move_count.cpp). What a side's last quiet
+    // count read and wrote, besides the fields the write stamp watches: when
+    // nothing of it has changed, counting again would only rewrite the same.
     using Hand = std::array<int, kSlots + 1>;
+    struct LastCount {
+        bool valid = false;
+        std::uint64_t stamp = 0;
+        Hand hand{};
+        int extra = 0;
+        std::array<std::array<char, 2>, kSlots> listed{}; // the slot numbers it listed, in order
+        std::size_t listedCount = 0;
+    };
+    // The hands as the rows were last closed up, at that write stamp: while
+    // nothing has changed since, closing up again would move no tile.
+    struct LastArrangement {
+        bool valid = false;
+        std::uint64_t stamp = 0;
+        Hand phand{}, chand{};
+        int pextra = 0, cextra = 0;
+    };
     template <typename InRow>
-    void countMoves(NumberText &count, const Hand &hand, int extra, InRow inRow, std::vector<std::string> *listed);
+    void countMoves(NumberText &count, const Hand &hand, int extra, InRow inRow, std::vector<std::string> *listed,
+                    LastCount &last);
 
     // Helpers shared by the parts.
     void setTimer(Timer &timer, TimerId id, bool enabled);
@@ -198,6 +218,9 @@ private:
     int buttonsHeld_ = 0;
     bool cheatRunning_ = false;
     std::array<bool, 2> tickPending_{};
+    LastCount playerCount_;
+    LastCount computerCount_;
+    LastArrangement arranged_;
 };
 
 } // namespace pipstone

@@ -119,7 +119,7 @@ void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float 
     // A right-button press in the middle of a drag clears `dragging`; the tile
     // is then not handed on, but it still goes back rather than lie loose.
     const bool overBoard = s_.dragging != 0 && s_.lcard[index].Top <= kHandLine;
-    if (!overBoard || s_.lStatus.Caption != kYourTurn || handOver)
+    if (!overBoard || !isYourTurn(s_.lStatus.Caption) || handOver)
         sendBackToDragOrigin(index);
     else
         placePlayerDrop(index);

@@ -12,7 +12,7 @@ namespace pipstone {
 
 std::optional<DropTarget> GameWindow::dropTargetAt(int slot, float left, float top) const
 {
-    if (slot < 1 || slot > kSlots || top > kHandLine || s_.lStatus.Caption != kYourTurn || handIsOver())
+    if (slot < 1 || slot > kSlots || top > kHandLine || !isYourTurn(s_.lStatus.Caption) || handIsOver())
         return std::nullopt;
     if (readInt(s_.first[0]) == 0)
         return DropTarget{.opening = true};

@@ -27,16 +27,16 @@ constexpr float kOpeningTop = 4000;
 void GameWindow::domook()
 {
     bool placed = false;
-    if (s_.lStatus.Caption == kComputerTurn && readInt(s_.first[0]) == 0)
+    if (isComputerTurn(s_.lStatus.Caption) && readInt(s_.first[0]) == 0)
         computerOpening(placed);
-    if (s_.lStatus.Caption == kComputerTurn && readInt(s_.first[0]) != 0) {
+    if (isComputerTurn(s_.lStatus.Caption) && readInt(s_.first[0]) != 0) {
         if (!computerTurn())
             return; // blocked on an empty stock: the periodic check passes the turn
     }
     const int l = readInt(s_.Text1);
     if (l < 1 || l > kSlots)
         return;
-    if (s_.lStatus.Caption == kYourTurn && readInt(s_.first[0]) == 0) {
+    if (isYourTurn(s_.lStatus.Caption) && readInt(s_.first[0]) == 0) {
         placeOpeningTile(l);
         s_.psc = toText(readInt(s_.psc) - readInt(s_.lcard[l].Tag) - readInt(s_.rcard[l].Tag));
         addTo(s_.pno, -1);
@@ -90,10 +90,10 @@ bool GameWindow::placeOnArm(Arm arm)
 
     const int l = readInt(s_.Text1);
     const int pips = readInt(s_.lcard[l].Tag) + readInt(s_.rcard[l].Tag);
-    if (s_.lStatus.Caption == kComputerTurn) {
+    if (isComputerTurn(s_.lStatus.Caption)) {
         addTo(s_.csc, -pips);
         addTo(s_.cno, -1);
-    } else if (s_.lStatus.Caption == kYourTurn) {
+    } else if (isYourTurn(s_.lStatus.Caption)) {
         addTo(s_.psc, -pips);
         addTo(s_.pno, -1);
     }

@@ -2,6 +2,7 @@
 
 // own
 #include "state/number_text.h"
+#include "state/write_stamp.h"
 
 // std
 #include <cstdint>
@@ -19,8 +20,8 @@ struct Stacked {
 
 // A picture control: one half of a tile, or the hidden template of a half.
 struct Picture : Stacked {
-    float Left = 0;
-    float Top = 0;
+    TileCoordinate Left = 0;
+    TileCoordinate Top = 0;
     float Width = 405;
     float Height = 405;
     int picture = 0; // 1..16, 0 before the first picture is set

@@ -6,6 +6,8 @@
 
 // std
 #include <array>
+#include <cstddef>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -19,8 +21,27 @@ namespace pipstone {
 inline constexpr int kSlots = 28;
 inline constexpr int kCells = 28;
 
-inline const std::string kYourTurn = "Status: Your Turn";
-inline const std::string kComputerTurn = "Status: Computer1";
+inline constexpr char kYourTurnText[] = "Status: Your Turn";
+inline constexpr char kComputerTurnText[] = "Status: Computer1";
+inline const std::string kYourTurn = kYourTurnText;
+inline const std::string kComputerTurn = kComputerTurnText;
+
+// Whether a caption reads exactly `text`. The rules ask the status whose turn
+// it is at every step; with the length known this is a few loads, not a
+// library call.
+template <std::size_t N>
+bool captionIs(const std::string &caption, const char (&text)[N])
+{
+    return caption.size() == N - 1 && std::memcmp(caption.data(), text, N - 1) == 0;
+}
+inline bool isYourTurn(const std::string &status)
+{
+    return captionIs(status, kYourTurnText);
+}
+inline bool isComputerTurn(const std::string &status)
+{
+    return captionIs(status, kComputerTurnText);
+}
 
 struct GameState {
     GameState();

@@ -23,7 +23,7 @@ std::int16_t total(const std::string &text)
 
 Happening::Side sideToMove(const GameState &s)
 {
-    return s.lStatus.Caption == kComputerTurn ? Happening::Side::Computer : Happening::Side::Player;
+    return isComputerTurn(s.lStatus.Caption) ? Happening::Side::Computer : Happening::Side::Player;
 }
 
 Happening tileHappening(Happening::Kind kind, const GameState &s, int slot)

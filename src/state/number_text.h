@@ -2,6 +2,7 @@
 
 // own
 #include "state/text_number.h"
+#include "state/write_stamp.h"
 
 // std
 #include <iosfwd>
@@ -14,20 +15,53 @@ namespace pipstone {
 // A text field that the game reads as a number again and again: a tile's
 // pips, the open ends, the move counts. It holds its text exactly as written,
 // and what that text reads as, worked out once when the text is written.
+// Every change of its text moves the write stamp on.
 class NumberText {
 public:
     NumberText() = default;
-    explicit NumberText(std::string text) { *this = std::move(text); }
+    explicit NumberText(std::string text)
+        : text_(std::move(text))
+    {
+        reread();
+    }
+    NumberText(const NumberText &) = default;
+    NumberText(NumberText &&) = default;
 
+    NumberText &operator=(const NumberText &other)
+    {
+        if (text_ != other.text_) {
+            text_ = other.text_;
+            number_ = other.number_;
+            whole_ = other.whole_;
+            ++writeStamp;
+        }
+        return *this;
+    }
+    NumberText &operator=(NumberText &&other) noexcept
+    {
+        if (text_ != other.text_) {
+            text_ = std::move(other.text_);
+            number_ = other.number_;
+            whole_ = other.whole_;
+            ++writeStamp;
+        }
+        return *this;
+    }
     NumberText &operator=(std::string text)
     {
-        text_ = std::move(text);
-        return reread();
+        if (text != text_) {
+            text_ = std::move(text);
+            reread();
+        }
+        return *this;
     }
     NumberText &operator=(const char *text)
     {
-        text_.assign(text);
-        return reread();
+        if (text_ != text) {
+            text_.assign(text);
+            reread();
+        }
+        return *this;
     }
 
     // Writes the decimal text of a whole number; a field that already holds
@@ -65,6 +99,7 @@ public:
 private:
     NumberText &reread()
     {
+        ++writeStamp;
         number_ = readNumber(text_);
         whole_ = readInt(text_);
         return *this;

@@ -18,6 +18,10 @@ void writeNumber(std::string &out, long long value, std::size_t width = 1)
                                                    : static_cast<unsigned long long>(value);
     const auto end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
     const auto count = static_cast<std::size_t>(end - digits);
+    if (value >= 0 && count >= width) { // every number the game writes
+        out.assign(digits, count);
+        return;
+    }
     out.clear();
     if (value < 0)
         out.push_back('-');

@@ -58,6 +58,8 @@ inline std::string toText(long long value)
 {
     if (value >= 0 && value < 10) // most counts and pips
         return std::string(1, static_cast<char>('0' + value));
+    if (value >= 10 && value < 100) // slot numbers, hand totals
+        return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
     return detail::wideText(value, 1);
 }
 
@@ -69,6 +71,19 @@ inline std::string formatScore(long long value)
         return {static_cast<char>('0' + value / 100), static_cast<char>('0' + value / 10 % 10),
                 static_cast<char>('0' + value % 10)};
     return detail::wideText(value, 3);
+}
+
+// Writes formatScore(value) into `field`, in place when it already holds
+// three characters: the periodic check writes both totals ten times a second.
+inline void writeScore(std::string &field, long long value)
+{
+    if (value >= 0 && value < 1000 && field.size() == 3) {
+        field[0] = static_cast<char>('0' + value / 100);
+        field[1] = static_cast<char>('0' + value / 10 % 10);
+        field[2] = static_cast<char>('0' + value % 10);
+        return;
+    }
+    field = formatScore(value);
 }
 
 // A slot number with at least two digits, as the computer's hand list holds

@@ -35,7 +35,7 @@ void GameWindow::showcards()
         first.Enabled = second.Enabled = false;
     }
 
-    if (s_.lStatus.Caption == kYourTurn || s_.creveal == 1) {
+    if (isYourTurn(s_.lStatus.Caption) || s_.creveal == 1) {
         s_.Cover.CoverU = first.picture;
         s_.Cover.CoverD = second.picture;
     } else {

@@ -19,8 +19,8 @@ void GameWindow::Timer2_Timer()
 {
     using Work = OneThingAtATime::Work;
     auto tick = activity_.tick(Work::Timer2Tick);
-    s_.compscore.Caption = formatScore(readInt(s_.ccsc));
-    s_.playerscore.Caption = formatScore(readInt(s_.ppsc));
+    writeScore(s_.compscore.Caption, readInt(s_.ccsc));
+    writeScore(s_.playerscore.Caption, readInt(s_.ppsc));
     variableppmove();
     variableccmove();
     for (int i = 1; i <= kSlots; ++i)
@@ -44,7 +44,7 @@ void GameWindow::Timer2_Timer()
         checkendgame();
     }
 
-    if (readInt(s_.AvPmove) == 0 && s_.lStatus.Caption == kYourTurn && readInt(s_.pull) == kStockSize) {
+    if (readInt(s_.AvPmove) == 0 && isYourTurn(s_.lStatus.Caption) && readInt(s_.pull) == kStockSize) {
         auto step = activity_.step(Work::Pass);
         platform_.happened(sideHappening(Happening::Kind::Pass, s_));
         ask("Player Has No Cards To Move\r\n Player Will Give The Turn To Computer\r\n Computer Can Play Now ",
@@ -52,7 +52,7 @@ void GameWindow::Timer2_Timer()
         getturn();
         changetocomputer();
     }
-    if (s_.lStatus.Caption == kComputerTurn && readInt(s_.pull) == kStockSize && readInt(s_.AvCmove) == 0) {
+    if (isComputerTurn(s_.lStatus.Caption) && readInt(s_.pull) == kStockSize && readInt(s_.AvCmove) == 0) {
         auto step = activity_.step(Work::Pass);
         platform_.happened(sideHappening(Happening::Kind::Pass, s_));
         ask("Computer Has No Cards To Move\r\n Computer Will Give The Turn To Player\r\n Player Can Play Now ",

@@ -25,7 +25,7 @@ int playableHalves(const GameState &s, int slot, double left, double right)
 {
     const double first = readNumber(s.lcard[slot].Tag);
     const double second = readNumber(s.rcard[slot].Tag);
-    return (first == left || first == right) + (second == left || second == right);
+    return ((first == left) | (first == right)) + ((second == left) | (second == right));
 }
 
 int playableHalves(const GameState &s, int slot)
@@ -44,17 +44,51 @@ void countIn(NumberText &count, int halves)
 // Writes a slot number into entry `at` of the list, reusing the entry's text.
 void listAt(std::vector<std::string> &list, std::size_t at, int slot)
 {
-    if (at == list.size()) {
+    if (at < list.size() && list[at].size() == 2) { // every slot number: overwrite the digits
+        list[at][0] = static_cast<char>('0' + slot / 10);
+        list[at][1] = static_cast<char>('0' + slot % 10);
+    } else if (at == list.size()) {
         list.push_back(twoDigits(slot));
-        return;
-    }
-    std::string &entry = list[at];
-    if (entry.size() == 2) { // every slot number: overwrite the digits
-        entry[0] = static_cast<char>('0' + slot / 10);
-        entry[1] = static_cast<char>('0' + slot % 10);
     } else {
-        entry = twoDigits(slot);
+        list[at] = twoDigits(slot);
     }
+}
+
+// Whether the list holds exactly the slot numbers a count wrote into it.
+bool stillLists(const std::vector<std::string> &list, const std::array<std::array<char, 2>, kSlots> &written,
+                std::size_t count)
+{
+    if (list.size() != count)
+        return false;
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::string &entry = list[k];
+        if (entry.size() != 2 || entry[0] != written[k][0] || entry[1] != written[k][1])
+            return false;
+    }
+    return true;
+}
+
+// The slots of a hand's entries that still lie in the side's row (`inRow`
+// reads a first half's Top), in hand order. A hand's entries end at 7 + its
+// extra tiles: the deal clears the rest, and each tile drawn goes to the next
+// entry. Which entries lie in the row follows no pattern, so they are
+// gathered without a branch on it.
+struct RowSlots {
+    std::array<int, kSlots> slot; // the first `count` are written
+    int count = 0;
+};
+
+template <typename InRow>
+RowSlots slotsInRow(const GameState &s, const std::array<int, kSlots + 1> &hand, int extra, InRow inRow)
+{
+    RowSlots row;
+    const int last = std::min(7 + extra, kSlots);
+    for (int i = 1; i <= last; ++i) {
+        const int t = hand[i]; // 0 is an empty entry
+        row.slot[row.count] = t;
+        row.count += (t > 0) & inRow(s.lcard[t].Top);
+    }
+    return row;
 }
 
 } // namespace
@@ -64,30 +98,43 @@ void listAt(std::vector<std::string> &list, std::size_t at, int slot)
 // added to `listed` when given. While the headless toolkit's clock is quiet
 // no event can come between two entries, so the entries are counted straight
 // through, the text written once and the list's entries rewritten in place.
+// When no tile, pip, end or count has changed since the side's last such
+// count, nor its hand or its list, the count would write what they already
+// hold, and it is left out.
 template <typename InRow>
 void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRow inRow,
-                            std::vector<std::string> *listed)
+                            std::vector<std::string> *listed, LastCount &lastCount)
 {
     const int last = std::min(7 + extra, kSlots);
     if (quiet()) {
+        if (lastCount.valid && lastCount.stamp == writeStamp && lastCount.extra == extra && lastCount.hand == hand
+            && (!listed || stillLists(*listed, lastCount.listed, lastCount.listedCount)))
+            return;
+        const RowSlots row = slotsInRow(s_, hand, extra, inRow);
         const double left = readNumber(s_.cu);
         const double right = readNumber(s_.cd);
         int halves = 0;
-        std::size_t listedCount = 0;
-        for (int i = 1; i <= last; ++i) {
-            const int t = hand[i];
-            if (t > 0 && inRow(s_.lcard[t].Top)) {
-                halves += playableHalves(s_, t, left, right);
-                if (listed)
-                    listAt(*listed, listedCount++, t);
+        for (int k = 0; k < row.count; ++k)
+            halves += playableHalves(s_, row.slot[k], left, right);
+        const auto listedCount = static_cast<std::size_t>(row.count);
+        if (listed) {
+            listed->resize(listedCount);
+            for (std::size_t k = 0; k < listedCount; ++k) {
+                const int slot = row.slot[k];
+                listAt(*listed, k, slot);
+                lastCount.listed[k] = {static_cast<char>('0' + slot / 10), static_cast<char>('0' + slot % 10)};
             }
         }
-        if (listed)
-            listed->resize(listedCount);
         count.setWhole(halves);
+        lastCount.valid = true;
+        lastCount.stamp = writeStamp;
+        lastCount.hand = hand;
+        lastCount.extra = extra;
+        lastCount.listedCount = listedCount;
         return;
     }
 
+    lastCount.valid = false;
     count = "0";
     if (listed)
         listed->clear();
@@ -105,13 +152,15 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
 void GameWindow::variableppmove()
 {
     auto counting = activity_.mark(Work::PlayerCount);
-    countMoves(s_.AvPmove, s_.phand, s_.pextra, [](float top) { return isCountedInPlayerRow(top); }, nullptr);
+    countMoves(s_.AvPmove, s_.phand, s_.pextra, [](float top) { return isCountedInPlayerRow(top); }, nullptr,
+                playerCount_);
 }
 
 void GameWindow::variableccmove()
 {
     auto counting = activity_.mark(Work::ComputerCount);
-    countMoves(s_.AvCmove, s_.chand, s_.cextra, [](float top) { return isInComputerRow(top); }, &s_.List1);
+    countMoves(s_.AvCmove, s_.chand, s_.cextra, [](float top) { return isInComputerRow(top); }, &s_.List1,
+                computerCount_);
 }
 
 // The stock is empty and neither side holds a tile that fits an end. The
@@ -136,21 +185,24 @@ bool GameWindow::handIsBlocked() const
 
 void GameWindow::arrangehands()
 {
-    // A hand's entries end at 7 + its extra tiles: the deal clears the rest,
-    // and each tile drawn goes to the next entry.
+    const LastArrangement &last = arranged_;
+    if (last.valid && last.stamp == writeStamp && last.pextra == s_.pextra && last.cextra == s_.cextra
+        && last.phand == s_.phand && last.chand == s_.chand) {
+        variableppmove();
+        variableccmove();
+        return;
+    }
     const auto closeUp = [this](const Hand &hand, int extra, auto inRow, float top) {
-        int col = 0;
-        for (int i = 1; i <= 7 + extra && i <= kSlots; ++i) {
-            const int t = hand[i];
-            if (t == 0 || !inRow(s_.lcard[t].Top))
-                continue;
-            ++col;
-            moveHalf(s_.lcard[t], kRowStart + kRowPitch * col, top);
-            moveHalf(s_.rcard[t], kRowStart + kRowPitch * col, top + kHalfPitch);
+        const RowSlots row = slotsInRow(s_, hand, extra, inRow);
+        for (int k = 0; k < row.count; ++k) {
+            const float left = kRowStart + kRowPitch * static_cast<float>(k + 1);
+            moveHalf(s_.lcard[row.slot[k]], left, top);
+            moveHalf(s_.rcard[row.slot[k]], left, top + kHalfPitch);
         }
     };
     closeUp(s_.phand, s_.pextra, [](float top) { return isCountedInPlayerRow(top); }, kPlayerRowTop);
     closeUp(s_.chand, s_.cextra, [](float top) { return isInComputerRow(top); }, kComputerRowTop);
+    arranged_ = {true, writeStamp, s_.phand, s_.chand, s_.pextra, s_.cextra};
     variableppmove();
     variableccmove();
 }

@@ -40,7 +40,7 @@ void GameWindow::getCardPressed()
     }
     // The button follows the turn only at the next tick, so the press itself
     // checks that the player may draw now.
-    if (!s_.PushButton3.Enabled || s_.lStatus.Caption != kYourTurn || handIsOver() || heldSlot_ != 0
+    if (!s_.PushButton3.Enabled || !isYourTurn(s_.lStatus.Caption) || handIsOver() || heldSlot_ != 0
         || readInt(s_.pull) >= kStockSize)
         return;
     auto step = activity_.step(OneThingAtATime::Work::Draw);
@@ -83,7 +83,7 @@ void GameWindow::PushButton3_Click()
     takeInto(kComputerTurn, {s_.cno, s_.csc, s_.cextra, s_.chand, s_.max, kComputerRowTop});
     takeInto(kYourTurn, {s_.pno, s_.psc, s_.pextra, s_.phand, s_.pmax, kPlayerRowTop});
     // The computer's tile stays its secret.
-    platform_.happened(tileHappening(Happening::Kind::Draw, s_, s_.lStatus.Caption == kYourTurn ? slot : 0));
+    platform_.happened(tileHappening(Happening::Kind::Draw, s_, isYourTurn(s_.lStatus.Caption) ? slot : 0));
     const float rowEnd = kRowStart + kRowPitch * static_cast<float>(heldBefore + 1);
     first.Visible = second.Visible = false;
     moveHalf(first, rowEnd, rowTop);
@@ -91,11 +91,11 @@ void GameWindow::PushButton3_Click()
 
     fly(s_.Cover.Left, {std::lround(s_.Cover.Left), rowEnd, timing::kFlightStep, timing::kDrawFlightWait, false});
     pump();
-    if (s_.lStatus.Caption == kComputerTurn) {
+    if (isComputerTurn(s_.lStatus.Caption)) {
         fly(s_.Cover.Top, {std::lround(s_.Cover.Top), 60, -timing::kFlightStep, timing::kDrawFlightWait, true});
         s_.Cover.Visible = false;
     }
-    if (s_.lStatus.Caption == kYourTurn) {
+    if (isYourTurn(s_.lStatus.Caption)) {
         fly(s_.Cover.Top,
             {std::lround(s_.Cover.Top), kPlayerRowTop, timing::kFlightStep, timing::kDrawFlightWait, true});
         s_.Cover.Visible = false;

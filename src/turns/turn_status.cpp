@@ -17,7 +17,7 @@ constexpr float kAbovePlayerRow = 7100;
 
 void GameWindow::getturn()
 {
-    if (s_.lStatus.Caption == kYourTurn) {
+    if (isYourTurn(s_.lStatus.Caption)) {
         s_.lStatus.Top = kBelowComputerRow;
         s_.lStatus.Caption = kComputerTurn;
     } else {
@@ -31,7 +31,7 @@ void GameWindow::getturn()
 
 void GameWindow::changetocomputer()
 {
-    const bool turning = s_.lStatus.Caption != kComputerTurn;
+    const bool turning = !isComputerTurn(s_.lStatus.Caption);
     s_.lStatus.Top = kBelowComputerRow;
     s_.lStatus.Caption = kComputerTurn;
     if (turning)
@@ -40,7 +40,7 @@ void GameWindow::changetocomputer()
 
 void GameWindow::changetoplayer()
 {
-    const bool turning = s_.lStatus.Caption != kYourTurn;
+    const bool turning = !isYourTurn(s_.lStatus.Caption);
     s_.lStatus.Top = kBelowComputerRow;
     s_.lStatus.Caption = kYourTurn;
     if (turning)
@@ -52,9 +52,9 @@ void GameWindow::Timer1_Timer()
     auto tick = activity_.tick(OneThingAtATime::Work::Timer1Tick);
     variableppmove();
     variableccmove();
-    if (s_.lStatus.Caption == kYourTurn) {
+    if (isYourTurn(s_.lStatus.Caption)) {
         s_.PushButton3.Enabled = readInt(s_.AvPmove) == 0;
-    } else if (s_.lStatus.Caption == kComputerTurn) {
+    } else if (isComputerTurn(s_.lStatus.Caption)) {
         s_.max = "0";
         s_.PushButton3.Enabled = false;
         // Once a side has played out, nobody moves again in this hand.

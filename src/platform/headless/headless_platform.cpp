@@ -161,7 +161,7 @@ void HeadlessPlatform::post(Input input)
     // Stable in time: events posted for the same moment keep their order.
     auto at = std::upper_bound(queue_.begin(), queue_.end(), input.at,
                                [](std::int64_t t, const Input &queued) { return t < queued.at; });
-    queue_.insert(at, input);
+    queue_.insert(at, std::move(input));
     refreshQuiet();
 }
 
@@ -169,7 +169,7 @@ bool HeadlessPlatform::deliverDueInput()
 {
     if (queue_.empty() || queue_.front().at > clock_.now)
         return false;
-    const Input input = queue_.front();
+    const Input input = std::move(queue_.front());
     queue_.erase(queue_.begin());
     refreshQuiet(); // the next input may lie further off now
     if (delivering && input.kind != Input::Kind::Look)
