@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,51 @@ TEST(MoveCount, OnlyTilesStillInTheRowsCount)
     ASSERT_EQ(h.game.heldSlot(), 28);
     h.advance(300);
     EXPECT_EQ(h.s().AvPmove, "3");
+}
+
+// Counting again right after a count sees any change of what a count reads,
+// whoever made it: a tile's place or pips, an end, the hand's entries, the
+// extra tiles, and the count and list themselves.
+TEST(MoveCount, CountingAgainSeesEveryChangeOfWhatItReads)
+{
+    const List row{"15", "16", "17", "18", "19", "20", "21"};
+    const struct {
+        const char *change;
+        std::function<void(GameState &, GameHarness &)> apply;
+        const char *player, *computer;
+        List list;
+    } cases[] = {
+        {"nothing", [](GameState &, GameHarness &) {}, "5", "1", row},
+        {"a tile leaves the player's row", [](GameState &s, GameHarness &) { s.lcard[28].Top = 4020; }, "3", "1", row},
+        {"an end written", [](GameState &s, GameHarness &) { s.cd = "3"; }, "6", "6", row},
+        {"an end taken from a tile", [](GameState &s, GameHarness &) { s.cu = s.lcard[22].Tag; }, "6", "6", row},
+        {"pips trade places", [](GameState &, GameHarness &h) { h.putTile(28, "00"); }, "3", "1", row},
+        {"an entry emptied", [](GameState &s, GameHarness &) { s.phand[7] = 0; }, "3", "1", row},
+        {"entries trade places", [](GameState &s, GameHarness &) { std::swap(s.chand[1], s.chand[2]); }, "5", "1",
+         List{"16", "15", "17", "18", "19", "20", "21"}},
+        {"an extra tile", [](GameState &s, GameHarness &) { s.cextra = 1; }, "5", "2",
+         List{"15", "16", "17", "18", "19", "20", "21", "07"}},
+        {"the list written over", [](GameState &s, GameHarness &) { s.List1 = {"99"}; }, "5", "1", row},
+        {"the count written over", [](GameState &s, GameHarness &) { s.AvPmove = "9"; }, "5", "1", row},
+    };
+    for (const auto &c : cases) {
+        GameHarness h;
+        GameState &s = h.s();
+        s.cu = s.cd = "6";
+        s.chand[8] = 7; // [0|6], already in the computer's row, counted once an extra tile is
+        s.lcard[7].Top = 30;
+        s.rcard[7].Top = 450;
+        for (int settled = 0; settled < 2; ++settled) { // the second time both counts find nothing new
+            h.game.variableppmove();
+            h.game.variableccmove();
+        }
+        c.apply(s, h);
+        h.game.variableppmove();
+        h.game.variableccmove();
+        EXPECT_EQ(s.AvPmove, c.player) << c.change;
+        EXPECT_EQ(s.AvCmove, c.computer) << c.change;
+        EXPECT_EQ(s.List1, c.list) << c.change;
+    }
 }
 
 TEST(MoveCount, TheComputersListNamesDrawnTilesWithTwoDigits)
