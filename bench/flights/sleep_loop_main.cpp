@@ -6,14 +6,16 @@
 // pays the same wake-up lateness of the machine as the game, and nothing
 // else.
 //
-// The command line is a name, then one word per flight with its waits (see
-// wait_runs.h), and so on for more names; for each name it prints
+// The command line is a kind of flight, then one word per flight with its
+// waits (see wait_runs.h), and so on; a kind named again adds to its flights,
+// so that the flights can come in the game's order. For each kind it prints
 // "<name> <flights> <mean ms> <mean sum of waits ms>", as bench_flights does.
 
 // own
 #include "wait_runs.h"
 
 // std
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <cstdio>
@@ -53,22 +55,23 @@ struct Kind {
 int main(int argc, char **argv)
 {
     std::vector<Kind> kinds;
+    Kind *kind = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
         if (!std::isdigit(static_cast<unsigned char>(word.front()))) {
-            kinds.push_back({word});
+            const auto named = std::find_if(kinds.begin(), kinds.end(), [&](const Kind &k) { return k.name == word; });
+            kind = named != kinds.end() ? &*named : &kinds.emplace_back(Kind{word});
             continue;
         }
         std::vector<double> waits;
-        if (kinds.empty() || !pipstone::bench::readWaits(word, waits)) {
+        if (!kind || !pipstone::bench::readWaits(word, waits)) {
             std::fprintf(stderr, "not a flight's waits: %s\n", word.c_str());
             return 2;
         }
-        Kind &kind = kinds.back();
-        kind.wall += sleepFlight(waits);
+        kind->wall += sleepFlight(waits);
         for (const double ms : waits)
-            kind.asked += ms;
-        ++kind.flights;
+            kind->asked += ms;
+        ++kind->flights;
     }
     for (const Kind &kind : kinds)
         kind.print();

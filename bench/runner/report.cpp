@@ -39,7 +39,7 @@ Row ratioRow(std::string name, const Comparison &c, const char *unit, const std:
 
 void printTable(const std::vector<Row> &rows)
 {
-    const char *format = "%-40s %-14s %-40s %-8s %-12s %-12s %s\n";
+    const char *format = "%-40s %-14s %-40s %-9s %-14s %-12s %s\n";
     std::printf("\n");
     std::printf(format, "figure", "measured", "baseline", "ratio", "spread", "target", "");
     for (const Row &row : rows)
