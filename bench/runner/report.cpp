@@ -8,6 +8,8 @@ namespace pipstone::bench {
 
 namespace {
 
+// Something against a baseline that cost nothing is as bad as can be;
+// nothing against nothing is even.
 double ratioOf(double measured, double baseline)
 {
     return baseline > 0 ? measured / baseline : (measured > 0 ? 1e9 : 1);
@@ -20,9 +22,7 @@ Comparison compare(const std::vector<double> &measured, const std::vector<double
     std::vector<double> ratios;
     for (std::size_t i = 0; i < measured.size() && i < baseline.size(); ++i)
         ratios.push_back(ratioOf(measured[i], baseline[i]));
-    Comparison c{median(measured), median(baseline), 0, quantile(ratios, 0.25), quantile(ratios, 0.75)};
-    c.ratio = ratioOf(c.measured, c.baseline);
-    return c;
+    return {median(measured), median(baseline), median(ratios), quantile(ratios, 0.25), quantile(ratios, 0.75)};
 }
 
 Row ratioRow(std::string name, const Comparison &c, const char *unit, const std::string &baselineWhat, double limit)
@@ -46,8 +46,8 @@ void printTable(const std::vector<Row> &rows)
         std::printf(format, row.name.c_str(), row.measured.c_str(), row.baseline.c_str(),
                     row.ratio.c_str(), row.spread.empty() ? "-" : row.spread.c_str(),
                     row.target.c_str(), row.reference ? "reference" : row.pass ? "PASS" : "MISS");
-    std::printf("\nratio: of the medians of the runs taken in turns; spread: the ratios of the single rounds,\n"
-                "lower to upper quartile\n");
+    std::printf("\nmeasured, baseline: medians of the runs taken in turns; ratio: the median of the ratios of the\n"
+                "single rounds (one run of each), spread: their lower to upper quartile\n");
     std::fflush(stdout);
 }
 

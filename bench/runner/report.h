@@ -7,14 +7,16 @@
 namespace pipstone::bench {
 
 // A figure of the game held against its baseline, each the median of runs
-// taken in turns, with the spread of the ratios of the runs taken side by
-// side: the per-round ratios between their lower and upper quartiles.
+// taken in turns. The ratio is taken round by round, between the runs taken
+// side by side, so that a change in the machine's load that lasts longer
+// than a round cancels out; its median is the ratio, its lower and upper
+// quartiles the spread.
 struct Comparison {
     double measured = 0;
     double baseline = 0;
-    double ratio = 0;      // of the two medians
-    double lowRatio = 0;   // lower quartile of the per-round ratios
-    double highRatio = 0;  // upper quartile
+    double ratio = 0;      // the median of the per-round ratios
+    double lowRatio = 0;   // their lower quartile
+    double highRatio = 0;  // their upper quartile
 };
 
 // Compares the game's runs with the baseline's, round by round (both lists
