@@ -2,9 +2,9 @@
 // game's flight asks for, one after the other, with no toolkit and nothing
 // to paint. Each wait is slept as the game sleeps the last stretch of one:
 // its end is set on the monotonic clock (the game's tick count) when it
-// starts, and the thread sleeps until then, again if it wakes early. So it
-// pays the same wake-up lateness of the machine as the game, and nothing
-// else.
+// starts, and the thread sleeps until then, again if it wakes early; and it
+// asks the system for the same prompt wake-ups as the game does. So it pays
+// the same wake-up lateness of the machine as the game, and nothing else.
 //
 // The command line is a kind of flight, then one word per flight with its
 // waits (see wait_runs.h), and so on; a kind named again adds to its flights,
@@ -12,6 +12,7 @@
 // "<name> <flights> <mean ms> <mean sum of waits ms>", as bench_flights does.
 
 // own
+#include "platform/qt/window/prompt_wakeups.h"
 #include "wait_runs.h"
 
 // std
@@ -54,6 +55,7 @@ struct Kind {
 
 int main(int argc, char **argv)
 {
+    pipstone::askForPromptWakeups();
     std::vector<Kind> kinds;
     Kind *kind = nullptr;
     for (int i = 1; i < argc; ++i) {
