@@ -99,7 +99,7 @@ void addWaitRows(std::vector<Row> &rows, const std::vector<std::string> &lines)
         const double ratio = shortest / asked;
         rows.push_back(Row{"shortest wait step of " + withUnit(asked, "ms", 0) + " (" + std::to_string(steps) + ")",
                            withUnit(shortest, "ms", 3), withUnit(asked, "ms", 0) + "  asked",
-                           withUnit(ratio, "", 2) + "x", "", ">= 1.00x", ratio >= 1.0});
+                           withUnit(ratio, "", 3) + "x", "", ">= 1.00x", ratio >= 1.0});
     }
 }
 
@@ -216,7 +216,7 @@ bool measureSimulation(const Setup &setup, std::vector<Row> &rows)
     const Comparison c = compare(*rates, std::vector<double>(rates->size(), kTarget));
     rows.push_back(Row{"simulated matches, one core", withUnit(c.measured, "/s", 0),
                        "5,000 /s  target (stretch 10,000)",
-                       withUnit(c.ratio, "", 2) + "x", ratioSpread(c.lowRatio, c.highRatio), ">= 5,000/s",
+                       withUnit(c.ratio, "", 3) + "x", ratioSpread(c.lowRatio, c.highRatio), ">= 5,000/s",
                        c.measured >= kTarget});
     return true;
 }

@@ -28,7 +28,7 @@ Comparison compare(const std::vector<double> &measured, const std::vector<double
 Row ratioRow(std::string name, const Comparison &c, const char *unit, const std::string &baselineWhat, double limit)
 {
     Row row{std::move(name), withUnit(c.measured, unit),  withUnit(c.baseline, unit) + "  " + baselineWhat,
-            withUnit(c.ratio, "", 2) + "x", ratioSpread(c.lowRatio, c.highRatio), "<= " + withUnit(limit, "", 2) + "x",
+            withUnit(c.ratio, "", 3) + "x", ratioSpread(c.lowRatio, c.highRatio), "<= " + withUnit(limit, "", 2) + "x",
             c.ratio <= limit};
     if (limit <= 0) {
         row.reference = true;
@@ -39,7 +39,7 @@ Row ratioRow(std::string name, const Comparison &c, const char *unit, const std:
 
 void printTable(const std::vector<Row> &rows)
 {
-    const char *format = "%-40s %-14s %-40s %-9s %-14s %-12s %s\n";
+    const char *format = "%-40s %-14s %-40s %-9s %-16s %-12s %s\n";
     std::printf("\n");
     std::printf(format, "figure", "measured", "baseline", "ratio", "spread", "target", "");
     for (const Row &row : rows)
@@ -76,7 +76,7 @@ std::string withUnit(double value, const char *unit, int decimals)
 
 std::string ratioSpread(double low, double high)
 {
-    return withUnit(low, "", 2) + "-" + withUnit(high, "", 2) + "x";
+    return withUnit(low, "", 3) + "-" + withUnit(high, "", 3) + "x";
 }
 
 } // namespace pipstone::bench

@@ -55,7 +55,8 @@ double quantile(std::vector<double> values, double q);
 // A number with a unit, e.g. "93.1 ms".
 std::string withUnit(double value, const char *unit, int decimals = 1);
 
-// The spread of ratios as "0.98-1.07x".
+// The spread of ratios as "0.981-1.072x": three decimals, so that a ratio
+// just past a target of two does not read as meeting it.
 std::string ratioSpread(double low, double high);
 
 } // namespace pipstone::bench
