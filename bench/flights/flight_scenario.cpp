@@ -55,6 +55,7 @@ FlightTimes flyOnce(FlightWatch &watch, std::uint64_t seed, const std::function<
     watch.forget();
     game.domook();
     times.computerMs = watch.lastFlightMs();
+    times.computerWaits = watch.lastFlightWaits();
     if (s.lStatus.Caption != kYourTurn)
         return times;
 
@@ -62,6 +63,7 @@ FlightTimes flyOnce(FlightWatch &watch, std::uint64_t seed, const std::function<
     watch.markAsked();
     game.PushButton3_Click();
     times.drawMs = watch.lastFlightMs();
+    times.drawWaits = watch.lastFlightWaits();
     times.drawStartMs = watch.lastStartMs();
     return times;
 }

@@ -6,6 +6,7 @@
 // std
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace pipstone::bench {
 
@@ -15,6 +16,7 @@ struct FlightTimes {
     double computerMs = -1; // the computer's chosen tile flying to its cell
     double drawMs = -1;     // a tile flying from the stock to the player's row
     double drawStartMs = -1; // from the press of Get Card to that tile's first showing
+    std::vector<double> computerWaits, drawWaits; // each flight's waits, in ms
 };
 
 // Deals the hand of `seed` through `watch`, lays a player's opening the

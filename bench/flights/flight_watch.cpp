@@ -33,17 +33,31 @@ void FlightWatch::repaintNow()
     inner_.repaintNow();
 }
 
+// A wait that events cut short is asked for again with the same deadline;
+// it is still one wait.
+void FlightWatch::waitForEvents(double deadline)
+{
+    if (flying_ && deadline != lastDeadline_) {
+        waits_.push_back(deadline - inner_.tickCount());
+        lastDeadline_ = deadline;
+    }
+    inner_.waitForEvents(deadline);
+}
+
 void FlightWatch::look()
 {
     if (!state_ || state_->Cover.Visible == flying_)
         return;
     flying_ = state_->Cover.Visible;
     if (flying_) {
+        waits_.clear();
         startedAt_ = nowMs_();
         if (askedAt_ >= 0 && lastStartMs_ < 0)
             lastStartMs_ = startedAt_ - askedAt_;
-    } else
+    } else {
         lastFlightMs_ = nowMs_() - startedAt_;
+        lastFlightWaits_ = waits_;
+    }
 }
 
 } // namespace pipstone::bench

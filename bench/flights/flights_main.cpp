@@ -1,13 +1,16 @@
 // Times the game's flights on the real Qt toolkit (offscreen unless told
-// otherwise) and holds each against its floor: the same flight on the
-// headless toolkit, whose virtual clock moves only while the game waits, so
-// that there it lasts exactly the sum of its waits. Prints one line per kind
-// of flight: "<name> <hands> <mean ms> <mean floor ms> <median ratio>".
-// Then "draw-start <first ms> <later median ms>": how long after the press of
+// otherwise). Each flight also runs on the headless toolkit, whose virtual
+// clock moves only while the game waits, so that there it lasts exactly the
+// sum of its waits, and the watch notes which waits those are. Prints per
+// kind of flight "<name> <hands> <mean ms> <mean sum of waits ms>", then
+// "<name>-waits" and one word per hand with its waits (see wait_runs.h),
+// for a bare sleep loop of the same waits to be held against it. Then
+// "draw-start <first ms> <later median ms>": how long after the press of
 // Get Card the tile first showed, at the first draw after start-up and at
-// the later ones (-1 for a hand without one). Then times the game's wait step
-// alone, as often as it is asked for each of its waits, and prints the
-// shortest: "wait-step <asked ms> <shortest ms> <steps>".
+// the later ones (-1 for a hand without one). `hands N` plays the hands of
+// seeds 1 to N (5 unless told; at least 2). With `wait-steps` it then
+// times the game's wait step alone, as often as it is asked for each of its
+// waits, and prints the shortest: "wait-step <asked ms> <shortest ms> <steps>".
 
 // own
 #include "app/game_window.h"
@@ -17,6 +20,7 @@
 #include "platform/headless/headless_platform.h"
 #include "platform/qt/qt_platform.h"
 #include "tiles/random_source.h"
+#include "wait_runs.h"
 
 // Qt
 #include <QApplication>
@@ -29,41 +33,57 @@
 // std
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kHands = 5;
+// The command line: `hands N` and `wait-steps`, in any order.
+struct Options {
+    int hands = 5;
+    bool waitSteps = false;
 
+    Options(int argc, char **argv)
+    {
+        for (int i = 1; i < argc; ++i) {
+            if (std::strcmp(argv[i], "wait-steps") == 0)
+                waitSteps = true;
+            else if (std::strcmp(argv[i], "hands") == 0 && i + 1 < argc)
+                hands = std::max(2, std::atoi(argv[++i]));
+        }
+    }
+};
+
+// One kind of flight, hand by hand: its wall time on the real toolkit, and
+// its waits. A hand in which it did not happen on either toolkit is left out.
 struct Samples {
     std::vector<double> wall, floor;
+    std::vector<std::vector<double>> waits;
 
-    void add(double w, double f)
+    void add(double w, double f, const std::vector<double> &waited)
     {
         if (w < 0 || f <= 0)
             return;
         wall.push_back(w);
         floor.push_back(f);
+        waits.push_back(waited);
     }
 
     void print(const char *name) const
     {
-        if (wall.empty()) {
-            std::printf("%s 0 0 0 0\n", name);
-            return;
-        }
-        std::vector<double> ratios;
+        const std::size_t n = wall.size();
         double w = 0, f = 0;
-        for (std::size_t i = 0; i < wall.size(); ++i) {
-            ratios.push_back(wall[i] / floor[i]);
+        for (std::size_t i = 0; i < n; ++i) {
             w += wall[i];
             f += floor[i];
         }
-        std::sort(ratios.begin(), ratios.end());
-        const std::size_t n = ratios.size();
-        const double median = n % 2 ? ratios[n / 2] : (ratios[n / 2 - 1] + ratios[n / 2]) / 2;
-        std::printf("%s %zu %.2f %.2f %.4f\n", name, n, w / n, f / n, median);
+        std::printf("%s %zu %.3f %.3f\n%s-waits", name, n, n ? w / n : 0, n ? f / n : 0, name);
+        for (const std::vector<double> &hand : waits)
+            std::printf(" %s", pipstone::bench::writeWaits(hand).c_str());
+        std::printf("\n");
     }
 };
 
@@ -84,6 +104,7 @@ double shortestWait(pipstone::GameWindow &game, double askedMs, int steps)
 
 int main(int argc, char **argv)
 {
+    const Options options(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -114,11 +135,11 @@ int main(int argc, char **argv)
 
     Samples computer, draw;
     std::vector<double> drawStarts;
-    for (int seed = 1; seed <= kHands; ++seed) {
+    for (int seed = 1; seed <= options.hands; ++seed) {
         const auto real = pipstone::bench::flyOnce(onQt, seed, showOnce);
         const auto waits = pipstone::bench::flyOnce(onVirtualClock, seed, [] {});
-        computer.add(real.computerMs, waits.computerMs);
-        draw.add(real.drawMs, waits.drawMs);
+        computer.add(real.computerMs, waits.computerMs, waits.computerWaits);
+        draw.add(real.drawMs, waits.drawMs, waits.drawWaits);
         drawStarts.push_back(real.drawStartMs);
     }
     computer.print("computer-flight");
@@ -128,6 +149,9 @@ int main(int argc, char **argv)
     const std::size_t n = later.size();
     std::printf("draw-start %.2f %.2f\n", drawStarts.front(),
                 n % 2 ? later[n / 2] : (later[n / 2 - 1] + later[n / 2]) / 2);
+    std::fflush(stdout);
+    if (!options.waitSteps)
+        return 0;
 
     pipstone::GameWindow game(qt, std::make_unique<pipstone::SeededRandomSource>(1));
     game.Form_Load();

@@ -5,7 +5,9 @@
 #include <csignal>
 #include <cstdlib>
 #include <ctime>
+#include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -103,6 +105,29 @@ VirtualXServer::~VirtualXServer()
     restoreEnvironment("DISPLAY", displayBefore_);
     // Asked politely, the server removes its socket and lock file.
     endProcess(server_, SIGTERM);
+}
+
+std::string suffixOf(const Surroundings &where)
+{
+    return std::string(where.xvfb ? ", Xvfb" : "") + (where.busy ? ", loaded" : "");
+}
+
+bool inEach(const std::vector<Surroundings> &places, int cpus,
+            const std::function<bool(const Surroundings &)> &measure)
+{
+    bool allRan = true;
+    for (const Surroundings &where : places) {
+        std::optional<VirtualXServer> x;
+        if (where.xvfb && !x.emplace().running()) {
+            std::fprintf(stderr, "  no X server could be started: the lines under Xvfb are left out\n");
+            continue;
+        }
+        std::optional<BusyProcessors> busy;
+        if (where.busy)
+            busy.emplace(cpus);
+        allRan = measure(where) && allRan;
+    }
+    return allRan;
 }
 
 } // namespace pipstone::bench

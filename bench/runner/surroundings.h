@@ -1,6 +1,7 @@
 #pragma once
 
 // std
+#include <functional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -38,5 +39,23 @@ private:
     std::string platformBefore_;
     std::string displayBefore_;
 };
+
+// Where a measure is taken: on Qt's offscreen platform or under a virtual X
+// server, on a quiet machine or with one busy loop per processor.
+struct Surroundings {
+    bool xvfb = false;
+    bool busy = false;
+};
+
+// How a line of the table names the surroundings: "", ", Xvfb", ", loaded"
+// or ", Xvfb, loaded".
+std::string suffixOf(const Surroundings &where);
+
+// Sets up each of the surroundings in turn (with `cpus` busy loops where
+// asked) and runs `measure` in it. Those under Xvfb are left out, with a
+// line on standard error, when no X server starts. False when a measure
+// returned false.
+bool inEach(const std::vector<Surroundings> &places, int cpus,
+            const std::function<bool(const Surroundings &)> &measure);
 
 } // namespace pipstone::bench
