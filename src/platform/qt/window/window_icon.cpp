@@ -30,13 +30,10 @@ public:
         return pixmap;
     }
 
-    // The sizes a window manager draws a window's own icon at. The X11 window
-    // gets a drawing of every size offered, made as the window first shows;
-    // menus, docks and switchers take the large sizes from the installed icon.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> sizes;
-        for (const int side : {16, 24, 32, 48})
+        for (const int side : {16, 24, 32, 48, 64, 128, 256})
             sizes.append(QSize(side, side));
         return sizes;
     }
