@@ -10,7 +10,8 @@ namespace pipstone::bench {
 // Watches a window for its first painted frame. Once every widget of the
 // window has painted for the first time, it prints "first-frame" on standard
 // output, then either quits the program at once or, when asked to idle,
-// waits that long and prints the processor time the program used meanwhile
+// lets the window settle for a second, waits that long and prints the
+// processor time the program used meanwhile
 // ("idle-cpu-ms <ms> <wall ms>") before it quits.
 class FirstFrame : public QObject {
 public:

@@ -30,8 +30,6 @@ public:
         }
         return *this;
     }
-    TileCoordinate &operator+=(float delta) { return *this = value_ + delta; }
-    TileCoordinate &operator-=(float delta) { return *this = value_ - delta; }
     constexpr operator float() const { return value_; }
 
 private:

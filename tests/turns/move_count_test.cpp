@@ -92,25 +92,34 @@ TEST(MoveCount, CountingAgainSeesEveryChangeOfWhatItReads)
         {"an extra tile", [](GameState &s, GameHarness &) { s.cextra = 1; }, "5", "2",
          List{"15", "16", "17", "18", "19", "20", "21", "07"}},
         {"the list written over", [](GameState &s, GameHarness &) { s.List1 = {"99"}; }, "5", "1", row},
+        {"a listed slot written over", [](GameState &s, GameHarness &) { s.List1[0] = "25"; }, "5", "1", row},
         {"the count written over", [](GameState &s, GameHarness &) { s.AvPmove = "9"; }, "5", "1", row},
     };
-    for (const auto &c : cases) {
-        GameHarness h;
-        GameState &s = h.s();
-        s.cu = s.cd = "6";
-        s.chand[8] = 7; // [0|6], already in the computer's row, counted once an extra tile is
-        s.lcard[7].Top = 30;
-        s.rcard[7].Top = 450;
-        for (int settled = 0; settled < 2; ++settled) { // the second time both counts find nothing new
-            h.game.variableppmove();
-            h.game.variableccmove();
+    // Counted alone, or as closing up the rows counts them.
+    for (const bool arranging : {false, true}) {
+        for (const auto &c : cases) {
+            GameHarness h;
+            GameState &s = h.s();
+            s.cu = s.cd = "6";
+            s.chand[8] = 7; // [0|6], already in the computer's row, counted once an extra tile is
+            s.lcard[7].Top = 30;
+            s.rcard[7].Top = 450;
+            const auto count = [&] {
+                if (arranging) {
+                    h.game.arrangehands();
+                } else {
+                    h.game.variableppmove();
+                    h.game.variableccmove();
+                }
+            };
+            count();
+            count(); // finds nothing new
+            c.apply(s, h);
+            count();
+            EXPECT_EQ(s.AvPmove, c.player) << c.change << (arranging ? ", arranging" : "");
+            EXPECT_EQ(s.AvCmove, c.computer) << c.change << (arranging ? ", arranging" : "");
+            EXPECT_EQ(s.List1, c.list) << c.change << (arranging ? ", arranging" : "");
         }
-        c.apply(s, h);
-        h.game.variableppmove();
-        h.game.variableccmove();
-        EXPECT_EQ(s.AvPmove, c.player) << c.change;
-        EXPECT_EQ(s.AvCmove, c.computer) << c.change;
-        EXPECT_EQ(s.List1, c.list) << c.change;
     }
 }
 

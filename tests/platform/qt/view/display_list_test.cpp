@@ -59,9 +59,9 @@ TEST(DisplayList, OnlyVisibleChangesMakeADifferentList)
     } cases[] = {
         {"hidden counter", [](GameState &s) { s.AvPmove = "3"; }, false},
         {"slot in Text1", [](GameState &s) { s.Text1 = "12"; }, false},
-        {"hidden half moved", [](GameState &s) { s.lcard[5].Left += 40; }, false},
+        {"hidden half moved", [](GameState &s) { s.lcard[5].Left = s.lcard[5].Left + 40; }, false},
         {"enabled flag", [](GameState &s) { s.lcard[1].Enabled = false; }, false},
-        {"shown half moved", [](GameState &s) { s.lcard[1].Left += 40; }, true},
+        {"shown half moved", [](GameState &s) { s.lcard[1].Left = s.lcard[1].Left + 40; }, true},
         {"picture changed", [](GameState &s) { s.lcard[1].picture = 12; }, true},
         {"brought to front", [](GameState &s) { s.bringToFront(s.lcard[1]); }, true},
         {"cell filled", [](GameState &s) { s.Shl[3].FillColor = Rgb{1, 2, 3}; }, true},
