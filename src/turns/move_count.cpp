@@ -41,16 +41,14 @@ void countIn(NumberText &count, int halves)
         addTo(count, halves);
 }
 
-// Writes a slot number into entry `at` of the list, reusing the entry's text.
-void listAt(std::vector<std::string> &list, std::size_t at, int slot)
+// Writes a slot number into an entry of the list, reusing the entry's text.
+void writeSlot(std::string &entry, int slot)
 {
-    if (at < list.size() && list[at].size() == 2) { // every slot number: overwrite the digits
-        list[at][0] = static_cast<char>('0' + slot / 10);
-        list[at][1] = static_cast<char>('0' + slot % 10);
-    } else if (at == list.size()) {
-        list.push_back(twoDigits(slot));
+    if (entry.size() == 2) { // every slot number: overwrite the digits
+        entry[0] = static_cast<char>('0' + slot / 10);
+        entry[1] = static_cast<char>('0' + slot % 10);
     } else {
-        list[at] = twoDigits(slot);
+        entry = twoDigits(slot);
     }
 }
 
@@ -121,7 +119,7 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
             listed->resize(listedCount);
             for (std::size_t k = 0; k < listedCount; ++k) {
                 const int slot = row.slot[k];
-                listAt(*listed, k, slot);
+                writeSlot((*listed)[k], slot);
                 lastCount.listed[k] = {static_cast<char>('0' + slot / 10), static_cast<char>('0' + slot % 10)};
             }
         }
