@@ -27,17 +27,9 @@ public:
     NumberText(const NumberText &) = default;
     NumberText(NumberText &&) = default;
 
-    NumberText &operator=(const NumberText &other)
-    {
-        if (text_ != other.text_) {
-            text_ = other.text_;
-            number_ = other.number_;
-            whole_ = other.whole_;
-            ++writeStamp;
-        }
-        return *this;
-    }
-    NumberText &operator=(NumberText &&other) noexcept
+    // Takes the other field's text and what it reads as; copies and moves
+    // alike, so that swapping two tiles' pips moves the stamp too.
+    NumberText &operator=(NumberText other) noexcept
     {
         if (text_ != other.text_) {
             text_ = std::move(other.text_);

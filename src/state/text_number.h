@@ -63,27 +63,26 @@ inline std::string toText(long long value)
     return detail::wideText(value, 1);
 }
 
-// A match total with at least three digits: 7 -> "007", 101 -> "101",
-// 1000 -> "1000".
-inline std::string formatScore(long long value)
-{
-    if (value >= 0 && value < 1000) // every total of a match to 101
-        return {static_cast<char>('0' + value / 100), static_cast<char>('0' + value / 10 % 10),
-                static_cast<char>('0' + value % 10)};
-    return detail::wideText(value, 3);
-}
-
-// Writes formatScore(value) into `field`, in place when it already holds
-// three characters: the periodic check writes both totals ten times a second.
+// Writes a match total with at least three digits into `field`, in place:
+// 7 -> "007", 101 -> "101", 1000 -> "1000". The periodic check writes both
+// totals ten times a second.
 inline void writeScore(std::string &field, long long value)
 {
-    if (value >= 0 && value < 1000 && field.size() == 3) {
+    if (value >= 0 && value < 1000) { // every total of a match to 101
+        field.resize(3);
         field[0] = static_cast<char>('0' + value / 100);
         field[1] = static_cast<char>('0' + value / 10 % 10);
         field[2] = static_cast<char>('0' + value % 10);
         return;
     }
-    field = formatScore(value);
+    field = detail::wideText(value, 3);
+}
+
+inline std::string formatScore(long long value)
+{
+    std::string text;
+    writeScore(text, value);
+    return text;
 }
 
 // A slot number with at least two digits, as the computer's hand list holds
