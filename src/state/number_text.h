@@ -56,6 +56,21 @@ public:
         return *this;
     }
 
+    // Trades texts with another field, as the shuffle trades two tiles' pips;
+    // the stamp moves when the texts differ.
+    void swap(NumberText &other) noexcept
+    {
+        if (*this == other)
+            return;
+        if (text_.size() == 1 && other.text_.size() == 1) // two pips
+            std::swap(text_[0], other.text_[0]);
+        else
+            text_.swap(other.text_);
+        std::swap(number_, other.number_);
+        std::swap(whole_, other.whole_);
+        ++writeStamp;
+    }
+
     // Writes the decimal text of a whole number; a field that already holds
     // exactly that text is left alone.
     void setWhole(long long value)

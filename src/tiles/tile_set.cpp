@@ -28,11 +28,13 @@ std::array<std::string, kSlots> setList()
 
 void GameWindow::draw()
 {
-    const auto codes = setList();
-    for (int i = 1; i <= kSlots; ++i) {
-        const std::string &code = codes[i - 1];
-        s_.lcard[i].Tag = toText(readInt(code.substr(0, 1)));
-        s_.rcard[i].Tag = toText(readInt(code.substr(code.size() - 1)));
+    // Slot by slot in the order of the set list.
+    int i = 1;
+    for (int low = 0; low <= 6; ++low) {
+        for (int high = low; high <= 6; ++high, ++i) {
+            s_.lcard[i].Tag.setWhole(low);
+            s_.rcard[i].Tag.setWhole(high);
+        }
     }
     swap();
 }
@@ -44,8 +46,8 @@ void GameWindow::swap()
     for (int round = 0; round < kSlots; ++round) {
         const int x = drawSlot();
         const int y = drawSlot();
-        std::swap(s_.lcard[x].Tag, s_.lcard[y].Tag);
-        std::swap(s_.rcard[x].Tag, s_.rcard[y].Tag);
+        s_.lcard[x].Tag.swap(s_.lcard[y].Tag);
+        s_.rcard[x].Tag.swap(s_.rcard[y].Tag);
     }
     for (int i = 1; i <= kSlots; ++i)
         showSlot(i);

@@ -66,6 +66,16 @@ bool stillLists(const std::vector<std::string> &list, const std::array<std::arra
     return true;
 }
 
+// Whether two hands agree in entries 1 to `last`, the only ones a count or
+// the closing up of a row reads.
+bool sameEntries(const std::array<int, kSlots + 1> &a, const std::array<int, kSlots + 1> &b, int last)
+{
+    for (int i = 1; i <= last; ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
 // The slots of a hand's entries that still lie in the side's row (`inRow`
 // reads a first half's Top), in hand order. A hand's entries end at 7 + its
 // extra tiles: the deal clears the rest, and each tile drawn goes to the next
@@ -105,7 +115,8 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
 {
     const int last = std::min(7 + extra, kSlots);
     if (quiet()) {
-        if (lastCount.valid && lastCount.stamp == writeStamp && lastCount.extra == extra && lastCount.hand == hand
+        if (lastCount.valid && lastCount.stamp == writeStamp && lastCount.extra == extra
+            && sameEntries(lastCount.hand, hand, last)
             && (!listed || stillLists(*listed, lastCount.listed, lastCount.listedCount)))
             return;
         const RowSlots row = slotsInRow(s_, hand, extra, inRow);
@@ -185,7 +196,8 @@ void GameWindow::arrangehands()
 {
     const LastArrangement &last = arranged_;
     if (last.valid && last.stamp == writeStamp && last.pextra == s_.pextra && last.cextra == s_.cextra
-        && last.phand == s_.phand && last.chand == s_.chand) {
+        && sameEntries(last.phand, s_.phand, std::min(7 + s_.pextra, kSlots))
+        && sameEntries(last.chand, s_.chand, std::min(7 + s_.cextra, kSlots))) {
         variableppmove();
         variableccmove();
         return;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -33,6 +34,26 @@ TEST(TextNumber, ReadsTheLeadingNumberAndWritesPlainText)
         }
     }
     EXPECT_EQ(std::pair(readNumber(NumberText()), readInt(NumberText())), std::pair(0.0, 0)) << "never written";
+}
+
+// The shuffle trades two tiles' pips: each field takes the other's text with
+// its reading, and only a real change moves the write stamp.
+TEST(TextNumber, SwappingTradesTextAndReading)
+{
+    const struct {
+        const char *a, *b;
+    } pairs[] = {{"3", "5"}, {"12", "4"}, {"", "7"}, {"2.5", "x"}, {"6", "6"}, {"10", "10"}};
+    for (const auto &p : pairs) {
+        NumberText a{p.a}, b{p.b};
+        const std::uint64_t stamp = writeStamp;
+        a.swap(b);
+        EXPECT_EQ(writeStamp != stamp, std::string(p.a) != p.b) << p.a << " / " << p.b;
+        for (const auto &[field, text] : {std::pair{&a, p.b}, std::pair{&b, p.a}}) {
+            EXPECT_EQ(*field, text) << p.a << " / " << p.b;
+            EXPECT_EQ(readNumber(*field), readNumber(text)) << p.a << " / " << p.b;
+            EXPECT_EQ(readInt(*field), readInt(text)) << p.a << " / " << p.b;
+        }
+    }
 }
 
 // Each width written at the edges of the short path (up to four digits) and
