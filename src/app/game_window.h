@@ -124,23 +124,21 @@ private:
     void showChosenTile();
 
     // One side's count (turns/move_count.cpp). What a side's last quiet
-    // count read and wrote, besides the fields the write stamp watches: when
-    // nothing of it has changed, counting again would only rewrite the same.
-    using Hand = std::array<int, kSlots + 1>;
+    // count read and wrote, besides the fields the write stamp watches (a
+    // tile's place and pips, the ends, the hand's entries): when nothing of
+    // it has changed, counting again would only rewrite the same.
     struct LastCount {
         bool valid = false;
         std::uint64_t stamp = 0;
-        Hand hand{};
         int extra = 0;
         std::array<std::array<char, 2>, kSlots> listed{}; // the slot numbers it listed, in order
         std::size_t listedCount = 0;
     };
-    // The hands as the rows were last closed up, at that write stamp: while
+    // The rows as they were last closed up, at that write stamp: while
     // nothing has changed since, closing up again would move no tile.
     struct LastArrangement {
         bool valid = false;
         std::uint64_t stamp = 0;
-        Hand phand{}, chand{};
         int pextra = 0, cextra = 0;
     };
     template <typename InRow>

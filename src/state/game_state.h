@@ -3,6 +3,7 @@
 // own
 #include "state/controls.h"
 #include "state/player_aids.h"
+#include "state/write_stamp.h"
 
 // std
 #include <array>
@@ -43,6 +44,9 @@ inline bool isComputerTurn(const std::string &status)
     return captionIs(status, kComputerTurnText);
 }
 
+// A side's hand list: entry k names the slot of its k-th tile, 0 for none.
+using Hand = std::array<HandEntry, kSlots + 1>;
+
 struct GameState {
     GameState();
 
@@ -79,8 +83,8 @@ struct GameState {
     int Showcomppic = 0;
 
     // Window-level variables.
-    std::array<int, kSlots + 1> phand{};
-    std::array<int, kSlots + 1> chand{};
+    Hand phand{};
+    Hand chand{};
     int pextra = 0;
     int cextra = 0;
     std::array<int, kSlots + 1> cardrot{};

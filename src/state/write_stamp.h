@@ -12,17 +12,18 @@ namespace pipstone {
 // would only write what the fields already hold.
 inline thread_local std::uint64_t writeStamp = 0;
 
-// A tile half's coordinate in twips: a float whose every change moves the
-// write stamp on.
-class TileCoordinate {
+// A value whose every change moves the write stamp on: a tile half's
+// coordinate in twips, an entry of a hand (the slot it names, 0 for none).
+template <typename T>
+class Stamped {
 public:
-    constexpr TileCoordinate(float value = 0)
+    constexpr Stamped(T value = 0)
         : value_(value)
     {
     }
-    TileCoordinate(const TileCoordinate &) = default;
-    TileCoordinate &operator=(const TileCoordinate &other) { return *this = other.value_; }
-    TileCoordinate &operator=(float value)
+    Stamped(const Stamped &) = default;
+    Stamped &operator=(const Stamped &other) { return *this = other.value_; }
+    Stamped &operator=(T value)
     {
         if (value != value_) {
             value_ = value;
@@ -30,10 +31,13 @@ public:
         }
         return *this;
     }
-    constexpr operator float() const { return value_; }
+    constexpr operator T() const { return value_; }
 
 private:
-    float value_;
+    T value_;
 };
+
+using TileCoordinate = Stamped<float>;
+using HandEntry = Stamped<int>;
 
 } // namespace pipstone

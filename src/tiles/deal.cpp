@@ -48,7 +48,7 @@ void GameWindow::dealcards()
         place(s_.rcard[i], 120, 650 + 435.0f * i);
         s_.cardrot[i] = 2;
     }
-    const auto dealHand = [this](int firstSlot, float top, std::array<int, kSlots + 1> &hand) {
+    const auto dealHand = [this](int firstSlot, float top, Hand &hand) {
         for (int k = 1; k <= 7; ++k) {
             const int i = firstSlot + k - 1;
             place(s_.lcard[i], 1350 + 485.0f * k, top);

@@ -66,16 +66,6 @@ bool stillLists(const std::vector<std::string> &list, const std::array<std::arra
     return true;
 }
 
-// Whether two hands agree in entries 1 to `last`, the only ones a count or
-// the closing up of a row reads.
-bool sameEntries(const std::array<int, kSlots + 1> &a, const std::array<int, kSlots + 1> &b, int last)
-{
-    for (int i = 1; i <= last; ++i)
-        if (a[i] != b[i])
-            return false;
-    return true;
-}
-
 // The slots of a hand's entries that still lie in the side's row (`inRow`
 // reads a first half's Top), in hand order. A hand's entries end at 7 + its
 // extra tiles: the deal clears the rest, and each tile drawn goes to the next
@@ -87,7 +77,7 @@ struct RowSlots {
 };
 
 template <typename InRow>
-RowSlots slotsInRow(const GameState &s, const std::array<int, kSlots + 1> &hand, int extra, InRow inRow)
+RowSlots slotsInRow(const GameState &s, const Hand &hand, int extra, InRow inRow)
 {
     RowSlots row;
     const int last = std::min(7 + extra, kSlots);
@@ -116,7 +106,6 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
     const int last = std::min(7 + extra, kSlots);
     if (quiet()) {
         if (lastCount.valid && lastCount.stamp == writeStamp && lastCount.extra == extra
-            && sameEntries(lastCount.hand, hand, last)
             && (!listed || stillLists(*listed, lastCount.listed, lastCount.listedCount)))
             return;
         const RowSlots row = slotsInRow(s_, hand, extra, inRow);
@@ -137,7 +126,6 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
         count.setWhole(halves);
         lastCount.valid = true;
         lastCount.stamp = writeStamp;
-        lastCount.hand = hand;
         lastCount.extra = extra;
         lastCount.listedCount = listedCount;
         return;
@@ -179,7 +167,7 @@ bool GameWindow::handIsBlocked() const
 {
     if (readInt(s_.pull) != kStockSize)
         return false;
-    const auto holdsAFit = [this](const std::array<int, kSlots + 1> &hand, int extra, auto isInHand) {
+    const auto holdsAFit = [this](const Hand &hand, int extra, auto isInHand) {
         for (int i = 1; i <= 7 + extra && i <= kSlots; ++i) {
             const int t = hand[i];
             if (t > 0 && isInHand(t) && playableHalves(s_, t) > 0)
@@ -195,9 +183,7 @@ bool GameWindow::handIsBlocked() const
 void GameWindow::arrangehands()
 {
     const LastArrangement &last = arranged_;
-    if (last.valid && last.stamp == writeStamp && last.pextra == s_.pextra && last.cextra == s_.cextra
-        && sameEntries(last.phand, s_.phand, std::min(7 + s_.pextra, kSlots))
-        && sameEntries(last.chand, s_.chand, std::min(7 + s_.cextra, kSlots))) {
+    if (last.valid && last.stamp == writeStamp && last.pextra == s_.pextra && last.cextra == s_.cextra) {
         variableppmove();
         variableccmove();
         return;
@@ -212,7 +198,7 @@ void GameWindow::arrangehands()
     };
     closeUp(s_.phand, s_.pextra, [](float top) { return isCountedInPlayerRow(top); }, kPlayerRowTop);
     closeUp(s_.chand, s_.cextra, [](float top) { return isInComputerRow(top); }, kComputerRowTop);
-    arranged_ = {true, writeStamp, s_.phand, s_.chand, s_.pextra, s_.cextra};
+    arranged_ = {true, writeStamp, s_.pextra, s_.cextra};
     variableppmove();
     variableccmove();
 }

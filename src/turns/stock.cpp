@@ -22,7 +22,7 @@ struct DrawingSide {
     std::string &tiles;
     std::string &pips;
     int &extra;
-    std::array<int, kSlots + 1> &hand;
+    Hand &hand;
     std::string &draws;
     float rowTop;
 };

@@ -19,7 +19,7 @@ namespace {
 struct Row {
     const char *name;
     Place place;
-    const std::array<int, kSlots + 1> &hand;
+    const Hand &hand;
     int extra;
     float firstTop[2]; // as dealt, and as the counts lay the row out
     int dealtSlots;    // the first slot dealt into this row
@@ -108,7 +108,7 @@ int playableHalves(const GameState &s, int slot)
     return halves;
 }
 
-int recount(const GameState &s, const std::array<int, kSlots + 1> &hand, int extra, Place place)
+int recount(const GameState &s, const Hand &hand, int extra, Place place)
 {
     int halves = 0;
     for (int i = 1; i <= 7 + extra && i <= kSlots; ++i)

@@ -70,7 +70,7 @@ TEST(Stock, ADrawFliesToTheEndOfTheRowOfTheSideToMove)
         EXPECT_TRUE(s.lcard[slot].Visible && s.rcard[slot].Visible && !s.Cover.Visible);
         EXPECT_EQ(s.pull + " " + (player ? s.pno : s.cno), toText(slot) + " " + toText(handBefore + 1));
         EXPECT_EQ(readInt(player ? s.psc : s.csc), sc + 7);
-        EXPECT_EQ(std::make_pair(player ? s.pextra : s.cextra, player ? s.phand[8] : s.chand[8]), std::make_pair(1, slot));
+        EXPECT_EQ(std::make_pair(player ? s.pextra : s.cextra, int{player ? s.phand[8] : s.chand[8]}), std::make_pair(1, slot));
         EXPECT_EQ((player ? s.pmax : s.max) + (player ? s.cno : s.pno), "17"); // the other side keeps its hand
         EXPECT_TRUE(player || std::count(s.List1.begin(), s.List1.end(), "02") == 1);
         EXPECT_EQ(player ? s.AvPmove : s.AvCmove, player ? "1" : "4"); // [2|5] fits the open end 2
