@@ -21,7 +21,7 @@ depends=$(field Depends | tr ',' '\n' | sed 's/(.*)//; s/ //g' | sort | xargs)
 # The screen reader's announcements go through Qt's private accessibility
 # bridge on D-Bus, which ties the game to its Qt release (qt6-base-abi).
 expected="fonts-dejavu-core fonts-liberation fonts-wine libc6 libgcc-s1 libqt6core6 libqt6dbus6 libqt6gui6
-  libqt6multimedia6 libqt6svg6 libqt6widgets6 libstdc++6 qt6-base-abi qt6-qpa-plugins"
+  libqt6multimedia6 libqt6widgets6 libstdc++6 qt6-base-abi qt6-qpa-plugins"
 [ "$depends" = "$(echo $expected)" ] || fail "Depends: $depends"
 [ "$(field Recommends)" = xdg-utils ] || fail "Recommends: $(field Recommends)"
 

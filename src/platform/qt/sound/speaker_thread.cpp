@@ -30,12 +30,12 @@ SpeakerThread::SpeakerThread(OutputMaker makeOutput)
     , speaker_(std::make_unique<Speaker>(std::move(makeOutput)))
 {
     thread_->setObjectName(QStringLiteral("speaker"));
-    speaker_->context.moveToThread(thread_.get());
-    thread_->start();
 }
 
 SpeakerThread::~SpeakerThread()
 {
+    if (!thread_->isRunning())
+        return;
     // The outputs end on the thread that made them, then the thread ends.
     QMetaObject::invokeMethod(
         &speaker_->context,
@@ -66,6 +66,12 @@ bool SpeakerThread::hand(const QString &key, std::shared_ptr<const WaveSound> so
 {
     if (handed_.load() - speaker_->taken.load() >= kMostWaiting)
         return false;
+    // The first sound comes a moment after the window has shown: the game
+    // starts without the thread.
+    if (handed_.load() == 0) {
+        speaker_->context.moveToThread(thread_.get());
+        thread_->start();
+    }
     ++handed_;
     QMetaObject::invokeMethod(
         &speaker_->context,

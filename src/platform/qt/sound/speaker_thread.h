@@ -21,7 +21,7 @@ namespace pipstone {
 // thread ever calls into it, so the game's thread never waits for it. Plays
 // and preparations are handed over through the thread's event queue; while
 // the thread is still busy with the work handed to it before, a new play is
-// skipped.
+// skipped. The thread starts with the first sound handed to it.
 class SpeakerThread {
 public:
     using OutputMaker = std::function<std::unique_ptr<SoundOutput>(const WaveSound &)>;
