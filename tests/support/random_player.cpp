@@ -24,12 +24,13 @@ bool randomPlayersMove(GameHarness &h, std::mt19937_64 &rng, std::string *said)
     thread_local std::vector<int> hand;
     legal.clear();
     hand.clear();
+    const bool opening = readInt(s.first[0]) == 0;
     for (int i = 1; i <= kSlots; ++i) {
         if (s.lcard[i].Top < 7650 || !s.lcard[i].exists)
             continue;
         hand.push_back(i);
         const NumberText &a = s.lcard[i].Tag, &b = s.rcard[i].Tag;
-        if (readInt(s.first[0]) == 0)
+        if (opening)
             legal.push_back({i, kLeftEndPoint});
         else {
             if (a == s.cu || b == s.cu)
@@ -77,7 +78,7 @@ std::vector<std::string> playToTheEnd(GameHarness &h, std::mt19937_64 &rng, Inva
     std::string lastMturn = h.s().mturn;
     const auto problems = [&] { return checker ? checker->check(h.game, p) : std::vector<std::string>{}; };
     while (!p.quitRequested && p.tickCount() < untilMs) {
-        if (h.s().lStatus.Caption == kYourTurn && !h.game.activity().busy()) {
+        if (isYourTurn(h.s().lStatus.Caption) && !h.game.activity().busy()) {
             std::string move;
             if (randomPlayersMove(h, rng, actions ? &move : nullptr) && actions)
                 actions->push_back(std::move(move));
