@@ -21,7 +21,8 @@ GameWindow::~GameWindow()
 }
 
 // The end of every event's frame: when the outermost frame has returned, a
-// queued New Game deals its hand.
+// queued New Game deals its hand. A frame inside a pump returns to the step
+// that pumped, which goes on at once; only the outermost returns to the loop.
 void GameWindow::leaveDispatch()
 {
     --entryDepth_;
@@ -29,7 +30,10 @@ void GameWindow::leaveDispatch()
         newGameQueued_ = false;
         dispatch([this] { PushButton1_Click(); });
     }
-    platform_.stateChanged();
+    if (entryDepth_ == 0)
+        platform_.eventHandled();
+    else
+        platform_.stateChanged();
 }
 
 void GameWindow::endStepNoLongerWanted() const

@@ -96,6 +96,10 @@ public:
 
     // The state changed: paint it when the toolkit next paints.
     virtual void stateChanged() = 0;
+    // The game has handled an event and control goes back to the toolkit's
+    // loop: as stateChanged(), for a toolkit that may look at the state once
+    // for all the events it hands over in one go.
+    virtual void eventHandled() { stateChanged(); }
     // Paint now, before the game goes on.
     virtual void repaintNow() = 0;
 

@@ -14,6 +14,7 @@
 #include "state/game_state.h"
 
 // Qt
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -68,6 +69,16 @@ QtPlatform::QtPlatform(QString programFolder)
             if (events_)
                 events_->onTimer(id);
         });
+    }
+    // What the game handed back to the loop shows before the loop sleeps or
+    // looks for more events.
+    if (const QAbstractEventDispatcher *loop = QAbstractEventDispatcher::instance()) {
+        const auto showDue = [this] {
+            if (showDue_)
+                stateChanged();
+        };
+        QObject::connect(loop, &QAbstractEventDispatcher::aboutToBlock, form_.get(), showDue);
+        QObject::connect(loop, &QAbstractEventDispatcher::awake, form_.get(), showDue);
     }
     // The game's waits are 1 to 1000 ms; a coarse timer would stretch them.
     wake_.setSingleShot(true);
@@ -259,14 +270,27 @@ void QtPlatform::openHelpPage()
 
 void QtPlatform::stateChanged()
 {
+    showDue_ = false;
     syncWindow();
     form_->canvas().refresh();
+}
+
+// The window is compared with the state once the loop has handed over
+// everything that was due (both ticks, when the timers fall due together),
+// or earlier when the game shows the state itself or the board paints. A
+// click handled meanwhile may find Get Card's button as it was: the game
+// checks its own record of the button at a press.
+void QtPlatform::eventHandled()
+{
+    showDue_ = true;
+    form_->canvas().refreshSoon();
 }
 
 // Paints at once, but only when what shows has changed: the periodic check
 // asks for this ten times a second.
 void QtPlatform::repaintNow()
 {
+    showDue_ = false;
     syncWindow();
     if (form_->canvas().refresh())
         form_->canvas().repaint();

@@ -52,6 +52,7 @@ public:
     void openHelpPage() override;
 
     void stateChanged() override;
+    void eventHandled() override;
     void repaintNow() override;
     void quit() override;
     void happened(const Happening &happening) override;
@@ -79,6 +80,7 @@ private:
     std::string caption_;
     bool customPointerShown_ = false;
     bool quitting_ = false;
+    bool showDue_ = false; // the game handed an event back since the state last showed
 };
 
 } // namespace pipstone

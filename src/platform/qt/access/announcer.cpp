@@ -58,9 +58,21 @@ void sendDescriptionChange(QDBusConnection &bus, const QString &path, const QStr
 
 namespace pipstone {
 
+// The board asks at every look at the state, several times per timer tick;
+// Qt's answer goes through the platform's integration each time. Qt tells
+// every observer when a reader comes or goes, so the answer is kept and
+// asked again only then (asked, not taken from the news: a change announced
+// without the platform's flag changing leaves Qt's answer as it was).
 bool screenReaderListening()
 {
-    return QAccessible::isActive();
+    struct Listening : QAccessible::ActivationObserver {
+        Listening() { QAccessible::installActivationObserver(this); }
+        void accessibilityActiveChanged(bool) override { active = QAccessible::isActive(); }
+        bool active = QAccessible::isActive();
+    };
+    // Never destroyed: Qt's list of observers may outlive any object of ours.
+    static const Listening *const listening = new Listening;
+    return listening->active;
 }
 
 void announce(QAccessibleInterface *focused, const QString &line)

@@ -1,18 +1,23 @@
 #include "platform/qt/view/display_list.h"
 
+// std
+#include <type_traits>
+
 namespace pipstone {
 
 namespace {
 
 // Calls see(z, shows, item) for every control that may paint on the board,
 // in the order the window was built: marks, then tiles by slot, then the two
-// halves of the flying tile.
+// halves of the flying tile. `item` is called for what the control paints,
+// when that is wanted: most cells are hidden.
 template <typename See>
 void visitControls(const GameState &s, See &&see)
 {
     const auto shape = [&see](const Shape &c) {
-        see(c.z, c.Visible, DrawnShape{c.Left, c.Top, c.Width, c.Height, c.BorderColor, c.BorderWidth, c.filled,
-                                       c.FillColor});
+        see(c.z, c.Visible, [&c] {
+            return DrawnShape{c.Left, c.Top, c.Width, c.Height, c.BorderColor, c.BorderWidth, c.filled, c.FillColor};
+        });
     };
     for (const Shape *mark : {&s.Shape1, &s.Shape2[0], &s.Shape2[1], &s.Shape3, &s.Fir, &s.Shmove})
         shape(*mark);
@@ -22,11 +27,12 @@ void visitControls(const GameState &s, See &&see)
     for (int slot = 1; slot <= kSlots; ++slot)
         for (const Picture *half : {&s.lcard[slot], &s.rcard[slot]})
             see(half->z, half->exists && half->Visible,
-                DrawnPicture{half->Left, half->Top, half->Width, half->Height, half->picture});
+                [half] { return DrawnPicture{half->Left, half->Top, half->Width, half->Height, half->picture}; });
     // The flying tile's box holds its two halves at fixed places inside it.
     const CoverBox &cover = s.Cover;
-    see(cover.z, cover.Visible, DrawnPicture{cover.Left, cover.Top, 400, 400, cover.CoverU});
-    see(cover.z, cover.Visible, DrawnPicture{cover.Left, cover.Top + 420, 405, 405, cover.CoverD});
+    see(cover.z, cover.Visible, [&cover] { return DrawnPicture{cover.Left, cover.Top, 400, 400, cover.CoverU}; });
+    see(cover.z, cover.Visible,
+        [&cover] { return DrawnPicture{cover.Left, cover.Top + 420, 405, 405, cover.CoverD}; });
 }
 
 // Calls see(label) for every label, in the order they are painted.
@@ -89,23 +95,27 @@ void DisplayListBuilder::sortByStacking()
 void DisplayListBuilder::build(const GameState &s, DisplayList &list)
 {
     layered_.clear();
-    zOf_.clear();
+    shapes_.clear();
+    pictures_.clear();
     visitControls(s, [this](long z, bool shows, const auto &item) {
+        using Item = decltype(item());
+        const Item drawn = shows ? item() : Item{};
         if (shows)
-            layered_.push_back({z, static_cast<int>(zOf_.size()), item});
-        zOf_.push_back(z);
+            layered_.push_back({z, drawn});
+        if constexpr (std::is_same_v<Item, DrawnShape>)
+            shapes_.push_back({shows, z, drawn});
+        else
+            pictures_.push_back({shows, z, drawn});
     });
     sortByStacking();
 
     // A tile in the hand, a dragged or a flying one has been brought to the
     // front: it shows above the labels. The board marks lie under them.
-    itemAt_.assign(zOf_.size(), -1);
     list.items.clear();
     list.itemsUnderTexts = 0;
     for (const Layered &entry : layered_) {
         if (entry.z <= 0)
             ++list.itemsUnderTexts;
-        itemAt_[entry.control] = static_cast<int>(list.items.size());
         list.items.push_back(entry.item);
     }
 
@@ -123,23 +133,25 @@ void DisplayListBuilder::build(const GameState &s, DisplayList &list)
     built_ = true;
 }
 
-// The same walk as build(), comparing instead of writing. A control whose z
-// changed counts as a change, though the stacking order may be the same.
+// The same walk as build(), comparing each control with what it was then
+// instead of writing the list: a control that did not show and still does
+// not costs one test. A control whose z changed counts as a change, though
+// the stacking order may be the same.
 bool DisplayListBuilder::stillShows(const GameState &s, const DisplayList &list) const
 {
     if (!built_)
         return false;
     bool same = true;
-    std::size_t control = 0;
+    std::size_t shape = 0;
+    std::size_t picture = 0;
     visitControls(s, [&](long z, bool shows, const auto &item) {
-        const int at = itemAt_[control];
-        if (same && (shows != (at >= 0) || (shows && zOf_[control] != z))) {
-            same = false;
-        } else if (same && shows) {
-            const auto *drawn = std::get_if<std::decay_t<decltype(item)>>(&list.items[at]);
-            same = drawn && *drawn == item;
-        }
-        ++control;
+        const auto &seen = [&]() -> const auto & {
+            if constexpr (std::is_same_v<decltype(item()), DrawnShape>)
+                return shapes_[shape++];
+            else
+                return pictures_[picture++];
+        }();
+        same = same && shows == seen.shows && (!shows || (z == seen.z && item() == seen.item));
     });
     std::size_t label = 0;
     visitLabels(s, [&](const Label &l) {

@@ -63,21 +63,28 @@ public:
     bool stillShows(const GameState &state, const DisplayList &list) const;
 
 private:
-    // A control that shows, with its place in the stacking order and its
-    // place among the controls in the order the window was built.
+    // A control that shows, with its place in the stacking order.
     struct Layered {
         long z;
-        int control;
         DrawnItem item;
     };
     void sortByStacking();
 
+    // A control as the last list took it: whether it showed, its z and what
+    // it painted. Kept by kind, so that a look compares plain fields.
+    template <typename Item>
+    struct Seen {
+        bool shows;
+        long z;
+        Item item;
+    };
+
     std::vector<Layered> layered_;
     bool built_ = false;
-    // By control in the order the window was built: where its item or label
-    // stands in the last list (-1 when it did not show), and its z then.
-    std::vector<int> itemAt_;
-    std::vector<long> zOf_;
+    // By control in the order the window was built, shapes and pictures apart.
+    std::vector<Seen<DrawnShape>> shapes_;
+    std::vector<Seen<DrawnPicture>> pictures_;
+    // By label: where it stands in the last list, -1 when it did not show.
     std::vector<int> textAt_;
 };
 

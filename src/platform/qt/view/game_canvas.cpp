@@ -208,8 +208,14 @@ void GameCanvas::layOutChangedTexts(const std::vector<DrawnText> &now, QRegion &
     laidOut_.resize(now.size());
 }
 
+void GameCanvas::refreshSoon()
+{
+    refreshDue_ = state_ != nullptr;
+}
+
 bool GameCanvas::refresh()
 {
+    refreshDue_ = false;
     if (!state_)
         return false;
     if (screenReaderListening())
@@ -239,6 +245,9 @@ void GameCanvas::setBackground(const QColor &color)
 
 void GameCanvas::paintEvent(QPaintEvent *event)
 {
+    // What the game has changed since its last look shows in this paint too.
+    if (refreshDue_)
+        refresh();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

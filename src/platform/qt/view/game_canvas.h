@@ -39,6 +39,8 @@ public:
     // Compares what the state shows with what was painted last and schedules
     // a paint when they differ; true when they did.
     bool refresh();
+    // The same, left for the next refresh() or paint, whichever comes first.
+    void refreshSoon();
     void setBackground(const QColor &color);
 
     const GameState *state() const { return state_; }
@@ -89,6 +91,7 @@ private:
     Narrator narrator_;
     QTimer newsPause_;
     bool afterBox_ = false; // a box closed since the player's last key or click
+    bool refreshDue_ = false; // refreshSoon() was asked since the last refresh
 };
 
 } // namespace pipstone

@@ -50,6 +50,8 @@ TEST(DisplayList, FlyingTileShowsBothHalvesInsideItsBox)
 }
 
 // The game reports every field it writes; only what shows may cause a paint.
+// The builder's quick look at the state must see exactly the changes that
+// make a different list, or a change would never be painted.
 TEST(DisplayList, OnlyVisibleChangesMakeADifferentList)
 {
     const struct {
@@ -67,6 +69,16 @@ TEST(DisplayList, OnlyVisibleChangesMakeADifferentList)
         {"cell filled", [](GameState &s) { s.Shl[3].FillColor = Rgb{1, 2, 3}; }, true},
         {"status text", [](GameState &s) { s.lStatus.Caption = "Status: Computer1"; }, true},
         {"score", [](GameState &s) { s.compscore.Caption = "012"; }, true},
+        {"hidden cell filled", [](GameState &s) { s.Shr[4].FillColor = Rgb{1, 2, 3}; }, false},
+        {"cell shown", [](GameState &s) { s.Shr[4].Visible = true; }, true},
+        {"cell hidden", [](GameState &s) { s.Shl[3].Visible = false; }, true},
+        {"cell border", [](GameState &s) { s.Shl[3].BorderWidth = 3; }, true},
+        {"half hidden", [](GameState &s) { s.lcard[2].Visible = false; }, true},
+        {"half gone", [](GameState &s) { s.lcard[1].exists = false; }, true},
+        {"flying tile shown", [](GameState &s) { s.Cover.Visible = true; }, true},
+        {"hidden flying tile's picture", [](GameState &s) { s.Cover.CoverD = 3; }, false},
+        {"label font", [](GameState &s) { s.Label2.font.points = 20; }, true},
+        {"label hidden", [](GameState &s) { s.lStatus.Visible = false; }, true},
     };
     for (const auto &c : cases) {
         GameState s;
@@ -74,9 +86,13 @@ TEST(DisplayList, OnlyVisibleChangesMakeADifferentList)
         showHalf(s.lcard[2], 2500, 7675, 2).picture = 4;
         s.zTop = 2;
         s.Shl[3].Visible = s.Shl[3].filled = true;
-        const DisplayList before = displayListOf(s);
+        DisplayListBuilder builder;
+        DisplayList before;
+        builder.build(s, before);
+        ASSERT_TRUE(builder.stillShows(s, before)) << c.name;
         c.change(s);
         EXPECT_EQ(displayListOf(s) != before, c.shows) << c.name;
+        EXPECT_EQ(builder.stillShows(s, before), !c.shows) << c.name;
     }
 }
 
