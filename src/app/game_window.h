@@ -164,6 +164,11 @@ private:
     // Nothing can happen before the headless toolkit's clock moves on: no
     // input, no tick, nobody watching (turns/waits.cpp).
     bool quiet() const { return clock_ && clock_->quietNow(); }
+    // A count counts straight through, without letting events in between its
+    // entries, when none could run there: the clock is quiet, or the toolkit
+    // would let none run now. It takes microseconds; what arrives meanwhile
+    // runs at the next pump or when the handler returns (turns/move_count.cpp).
+    bool countsStraightThrough() const { return quiet() || platform_.letsNoEventsRunNow(); }
     long unseenWaits(double ms, long most) const;
     bool passUnseen(std::int64_t moment);
     // Lets the toolkit's pending events run once; afterwards the step checks

@@ -69,6 +69,9 @@ public:
         stateChanged();
         processEvents();
     }
+    // Whether letEventsRun() would let no event run if called now: a toolkit
+    // that spaces out its passes through the loop says so between them.
+    virtual bool letsNoEventsRunNow() const { return false; }
     // Handles events as they come until the tick count reaches `deadline`
     // or at least one event was handled; sleeps meanwhile.
     virtual void waitForEvents(double deadline) = 0;

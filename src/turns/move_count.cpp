@@ -93,9 +93,10 @@ RowSlots slotsInRow(const GameState &s, const Hand &hand, int extra, InRow inRow
 
 // One side's count: the tiles of `hand` still in the side's row (`inRow`
 // reads a first half's Top) against the open ends, with each counted slot
-// added to `listed` when given. While the headless toolkit's clock is quiet
-// no event can come between two entries, so the entries are counted straight
-// through, the text written once and the list's entries rewritten in place.
+// added to `listed` when given. When no event could run between two entries
+// (a quiet clock, or a toolkit that would let none run now), the entries are
+// counted straight through, the text written once and the list's entries
+// rewritten in place.
 // When no tile, pip, end or count has changed since the side's last such
 // count, nor its hand or its list, the count would write what they already
 // hold, and it is left out.
@@ -104,7 +105,7 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
                             std::vector<std::string> *listed, LastCount &lastCount)
 {
     const int last = std::min(7 + extra, kSlots);
-    if (quiet()) {
+    if (countsStraightThrough()) {
         if (lastCount.valid && lastCount.stamp == writeStamp && lastCount.extra == extra
             && (!listed || stillLists(*listed, lastCount.listed, lastCount.listedCount)))
             return;
@@ -208,7 +209,7 @@ void GameWindow::arrangehands()
 // only repeats the first, and the first is left out.
 void GameWindow::countAndArrange()
 {
-    if (!quiet()) {
+    if (!countsStraightThrough()) {
         variableppmove();
         variableccmove();
     }

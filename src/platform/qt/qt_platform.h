@@ -39,6 +39,7 @@ public:
     double tickCount() override;
     void processEvents() override;
     void letEventsRun() override;
+    bool letsNoEventsRunNow() const override { return loopRanJustNow(); }
     void waitForEvents(double deadline) override;
     void setTimerRunning(TimerId timer, bool running) override;
     void messageBox(const std::string &text, const std::string &title) override;
