@@ -19,22 +19,18 @@ namespace pipstone {
 std::array<std::string, kSlots> setList()
 {
     std::array<std::string, kSlots> codes;
-    int i = 0;
-    for (int low = 0; low <= 6; ++low)
-        for (int high = low; high <= 6; ++high)
-            codes[i++] = toText(low) + toText(high);
+    const auto tiles = setTiles();
+    for (int i = 0; i < kSlots; ++i)
+        codes[i] = toText(tiles[i].first) + toText(tiles[i].second);
     return codes;
 }
 
 void GameWindow::draw()
 {
-    // Slot by slot in the order of the set list.
-    int i = 1;
-    for (int low = 0; low <= 6; ++low) {
-        for (int high = low; high <= 6; ++high, ++i) {
-            s_.lcard[i].Tag.setWhole(low);
-            s_.rcard[i].Tag.setWhole(high);
-        }
+    static constexpr auto kTiles = setTiles();
+    for (int i = 1; i <= kSlots; ++i) {
+        s_.lcard[i].Tag.setWhole(kTiles[i - 1].first);
+        s_.rcard[i].Tag.setWhole(kTiles[i - 1].second);
     }
     swap();
 }

@@ -61,10 +61,7 @@ AidsView::AidsView(std::function<void()> changed)
 {
     flash_.setSingleShot(true);
     flash_.setInterval(kFlashMs);
-    QObject::connect(&flash_, &QTimer::timeout, [this, changed = std::move(changed)] {
-        flashing_ = false;
-        changed();
-    });
+    QObject::connect(&flash_, &QTimer::timeout, std::move(changed));
 }
 
 std::vector<AidsView::Mark> AidsView::marksOf(const GameState &s) const
@@ -88,11 +85,10 @@ QRegion AidsView::refresh(const GameState &s)
         refusalsSeen_ = s.aids.refusals;
         flashSlot_ = s.aids.refusedSlot;
         flash_.start();
-        flashing_ = true;
     }
     // Most looks come while no aid shows nor was shown: nothing to work out.
     // (With no marks shown, no tiles are kept over them either.)
-    if (shown_.empty() && s.aids.chosen < 0 && !s.aids.dropMark && !flashing_)
+    if (shown_.empty() && s.aids.chosen < 0 && !s.aids.dropMark && !flash_.isActive())
         return {};
     std::vector<Mark> now = marksOf(s);
     // A tile moving over a mark repaints its own area, where the mark is then

@@ -44,7 +44,6 @@ private:
     std::vector<Mark> shown_;
     QRegion tiles_; // what the tiles cover of a mark that lies under them
     QTimer flash_;
-    bool flashing_ = false; // flash_ runs; kept here, as the look asks for it so often
     int refusalsSeen_ = 0;
     int flashSlot_ = 0;
 };
