@@ -134,13 +134,16 @@ private:
         std::array<std::array<char, 2>, kSlots> listed{}; // the slot numbers it listed, in order
         std::size_t listedCount = 0;
     };
-    // The rows as they were last closed up, at that write stamp: while
-    // nothing has changed since, closing up again would move no tile.
+    // The rows as they were last closed up, at those stamps: while nothing
+    // has changed since, closing up again would move no tile.
     struct LastArrangement {
         bool valid = false;
         std::uint64_t stamp = 0;
+        std::uint64_t leftStamp = 0;
         int pextra = 0, cextra = 0;
     };
+    bool countIsCurrent(const LastCount &last, int extra, const std::vector<std::string> *listed) const;
+    void writeCount(NumberText &count, int halves);
     template <typename InRow>
     void countMoves(NumberText &count, const Hand &hand, int extra, InRow inRow, std::vector<std::string> *listed,
                     LastCount &last);

@@ -20,8 +20,8 @@ struct Stacked {
 
 // A picture control: one half of a tile, or the hidden template of a half.
 struct Picture : Stacked {
-    TileCoordinate Left = 0;
-    TileCoordinate Top = 0;
+    TileLeft Left = 0;
+    TileTop Top = 0;
     float Width = 405;
     float Height = 405;
     int picture = 0; // 1..16, 0 before the first picture is set

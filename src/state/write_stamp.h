@@ -5,16 +5,28 @@
 
 namespace pipstone {
 
-// Goes up, in this thread, whenever a tile half's place or a number held as
-// text changes value, whoever writes it. A rule that reads only such fields
-// (and fields it compares itself) and finds the stamp where it left it knows
-// that nothing it read has changed: the counts use it to skip a count that
-// would only write what the fields already hold.
+// Goes up, in this thread, whenever a tile half's Top, a hand's entry or a
+// number held as text changes value, whoever writes it. A rule that reads
+// only such fields (and fields it compares itself) and finds the stamp where
+// it left it knows that nothing it read has changed: the counts use it to
+// skip a count that would only write what the fields already hold.
 inline thread_local std::uint64_t writeStamp = 0;
 
-// A value whose every change moves the write stamp on: a tile half's
-// coordinate in twips, an entry of a hand (the slot it names, 0 for none).
-template <typename T>
+// Goes up whenever a tile half's Left changes. Only closing up the rows reads
+// a Left, so a tile sliding along a row or across the board leaves the counts
+// alone.
+inline thread_local std::uint64_t leftStamp = 0;
+
+struct WriteStampCounter {
+    static std::uint64_t &value() { return writeStamp; }
+};
+struct LeftStampCounter {
+    static std::uint64_t &value() { return leftStamp; }
+};
+
+// A value whose every change moves its stamp on: a tile half's coordinate in
+// twips, an entry of a hand (the slot it names, 0 for none).
+template <typename T, typename Counter = WriteStampCounter>
 class Stamped {
 public:
     constexpr Stamped(T value = 0)
@@ -27,7 +39,7 @@ public:
     {
         if (value != value_) {
             value_ = value;
-            ++writeStamp;
+            ++Counter::value();
         }
         return *this;
     }
@@ -37,7 +49,8 @@ private:
     T value_;
 };
 
-using TileCoordinate = Stamped<float>;
+using TileLeft = Stamped<float, LeftStampCounter>;
+using TileTop = Stamped<float>;
 using HandEntry = Stamped<int>;
 
 } // namespace pipstone

@@ -97,18 +97,12 @@ RowSlots slotsInRow(const GameState &s, const Hand &hand, int extra, InRow inRow
 // (a quiet clock, or a toolkit that would let none run now), the entries are
 // counted straight through, the text written once and the list's entries
 // rewritten in place.
-// When no tile, pip, end or count has changed since the side's last such
-// count, nor its hand or its list, the count would write what they already
-// hold, and it is left out.
 template <typename InRow>
 void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRow inRow,
                             std::vector<std::string> *listed, LastCount &lastCount)
 {
     const int last = std::min(7 + extra, kSlots);
     if (countsStraightThrough()) {
-        if (lastCount.valid && lastCount.stamp == writeStamp && lastCount.extra == extra
-            && (!listed || stillLists(*listed, lastCount.listed, lastCount.listedCount)))
-            return;
         const RowSlots row = slotsInRow(s_, hand, extra, inRow);
         const double left = readNumber(s_.cu);
         const double right = readNumber(s_.cd);
@@ -124,7 +118,7 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
                 lastCount.listed[k] = {static_cast<char>('0' + slot / 10), static_cast<char>('0' + slot % 10)};
             }
         }
-        count.setWhole(halves);
+        writeCount(count, halves);
         lastCount.valid = true;
         lastCount.stamp = writeStamp;
         lastCount.extra = extra;
@@ -147,8 +141,34 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
     }
 }
 
+// Writing a count changes nothing that the other side's count or closing up
+// the rows reads: a record that was current just before the write stays so.
+void GameWindow::writeCount(NumberText &count, int halves)
+{
+    const std::uint64_t before = writeStamp;
+    count.setWhole(halves);
+    if (writeStamp == before)
+        return;
+    for (std::uint64_t *stamp : {&playerCount_.stamp, &computerCount_.stamp, &arranged_.stamp}) {
+        if (*stamp == before)
+            *stamp = writeStamp;
+    }
+}
+
+// When no tile, pip, end or count has changed since the side's last count
+// made straight through, nor its extra tiles or its list, and the next one
+// would be made so too, it would write what the fields already hold: it is
+// left out.
+bool GameWindow::countIsCurrent(const LastCount &last, int extra, const std::vector<std::string> *listed) const
+{
+    return last.valid && last.stamp == writeStamp && last.extra == extra && countsStraightThrough()
+           && (!listed || stillLists(*listed, last.listed, last.listedCount));
+}
+
 void GameWindow::variableppmove()
 {
+    if (countIsCurrent(playerCount_, s_.pextra, nullptr))
+        return;
     auto counting = activity_.mark(Work::PlayerCount);
     countMoves(s_.AvPmove, s_.phand, s_.pextra, [](float top) { return isCountedInPlayerRow(top); }, nullptr,
                 playerCount_);
@@ -156,6 +176,8 @@ void GameWindow::variableppmove()
 
 void GameWindow::variableccmove()
 {
+    if (countIsCurrent(computerCount_, s_.cextra, &s_.List1))
+        return;
     auto counting = activity_.mark(Work::ComputerCount);
     countMoves(s_.AvCmove, s_.chand, s_.cextra, [](float top) { return isInComputerRow(top); }, &s_.List1,
                 computerCount_);
@@ -184,7 +206,8 @@ bool GameWindow::handIsBlocked() const
 void GameWindow::arrangehands()
 {
     const LastArrangement &last = arranged_;
-    if (last.valid && last.stamp == writeStamp && last.pextra == s_.pextra && last.cextra == s_.cextra) {
+    if (last.valid && last.stamp == writeStamp && last.leftStamp == leftStamp && last.pextra == s_.pextra
+        && last.cextra == s_.cextra) {
         variableppmove();
         variableccmove();
         return;
@@ -199,7 +222,7 @@ void GameWindow::arrangehands()
     };
     closeUp(s_.phand, s_.pextra, [](float top) { return isCountedInPlayerRow(top); }, kPlayerRowTop);
     closeUp(s_.chand, s_.cextra, [](float top) { return isInComputerRow(top); }, kComputerRowTop);
-    arranged_ = {true, writeStamp, s_.pextra, s_.cextra};
+    arranged_ = {true, writeStamp, leftStamp, s_.pextra, s_.cextra};
     variableppmove();
     variableccmove();
 }
