@@ -167,6 +167,11 @@ TEST(MoveCount, ArrangingClosesTheGapsOfBothRows)
     EXPECT_EQ(s.lcard[17].Top, 3000);
     EXPECT_EQ(s.lcard[0].Left + s.lcard[0].Top, 0) << "the template is never laid out";
     EXPECT_EQ(s.List1, (List{"15", "16", "18", "19", "20", "21"}));
+
+    // A tile slid along its row, and nothing else: closing up again puts it back.
+    s.lcard[22].Left = 1900;
+    h.game.arrangehands();
+    EXPECT_EQ(s.lcard[22].Left, 1830);
 }
 
 } // namespace
