@@ -1,6 +1,8 @@
 #include "platform/qt/view/display_list.h"
 
 // std
+#include <bit>
+#include <cstdint>
 #include <type_traits>
 
 namespace pipstone {
@@ -24,10 +26,13 @@ void visitControls(const GameState &s, See &&see)
     for (const auto *arm : {&s.Shl, &s.Shr})
         for (const Shape &cell : *arm)
             shape(cell);
-    for (int slot = 1; slot <= kSlots; ++slot)
-        for (const Picture *half : {&s.lcard[slot], &s.rcard[slot]})
-            see(half->z, half->exists && half->Visible,
-                [half] { return DrawnPicture{half->Left, half->Top, half->Width, half->Height, half->picture}; });
+    const auto half = [&see](const Picture &h) {
+        see(h.z, h.exists && h.Visible, [&h] { return DrawnPicture{h.Left, h.Top, h.Width, h.Height, h.picture}; });
+    };
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        half(s.lcard[slot]);
+        half(s.rcard[slot]);
+    }
     // The flying tile's box holds its two halves at fixed places inside it.
     const CoverBox &cover = s.Cover;
     see(cover.z, cover.Visible, [&cover] { return DrawnPicture{cover.Left, cover.Top, 400, 400, cover.CoverU}; });
@@ -72,6 +77,28 @@ void writeText(DrawnText &out, const Label &label)
     out.bold = f.bold;
     out.centred = f.centred;
     out.color = f.color;
+}
+
+std::uint32_t bitsOf(float value)
+{
+    return std::bit_cast<std::uint32_t>(value);
+}
+
+// Whether a shown control still paints what it painted at the last build.
+// Most of what shows are tile halves: their fields' bits are folded together,
+// so that a look takes one branch per half instead of one per field. (Two
+// zeros of different sign then count as a change; the list built after it
+// compares equal, and nothing is painted.)
+bool paintsAsBefore(const DrawnPicture &now, const DrawnPicture &before)
+{
+    return ((bitsOf(now.Left) ^ bitsOf(before.Left)) | (bitsOf(now.Top) ^ bitsOf(before.Top)) |
+            (bitsOf(now.Width) ^ bitsOf(before.Width)) | (bitsOf(now.Height) ^ bitsOf(before.Height)) |
+            static_cast<std::uint32_t>(now.picture ^ before.picture)) == 0;
+}
+
+bool paintsAsBefore(const DrawnShape &now, const DrawnShape &before)
+{
+    return now == before;
 }
 
 } // namespace
@@ -151,7 +178,7 @@ bool DisplayListBuilder::stillShows(const GameState &s, const DisplayList &list)
             else
                 return pictures_[picture++];
         }();
-        same = same && shows == seen.shows && (!shows || (z == seen.z && item() == seen.item));
+        same = same && shows == seen.shows && (!shows || (z == seen.z && paintsAsBefore(item(), seen.item)));
     });
     std::size_t label = 0;
     visitLabels(s, [&](const Label &l) {
