@@ -14,6 +14,8 @@ namespace pipstone {
 namespace {
 
 constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
+// The game's timers, in the order the clock keeps them.
+constexpr std::array kTimers{TimerId::Timer1, TimerId::Timer2};
 
 } // namespace
 
@@ -46,16 +48,15 @@ void HeadlessPlatform::processEvents()
         atEventProcessing_();
     while (!quitRequested && deliverDueInput()) {
     }
-    for (TimerId id : {TimerId::Timer1, TimerId::Timer2}) {
-        VirtualClock::Ticker &t = clock_.timers[index(id)];
+    for (std::size_t i = 0; i < clock_.timers.size(); ++i) {
+        VirtualClock::Ticker &t = clock_.timers[i];
         if (quitRequested || !dueNow(t))
             continue;
         t.due = clock_.now + clock_.tickInterval;
         refreshQuiet(); // the tick's own waits may pass quietly
         if (events_)
-            events_->onTimer(id);
+            events_->onTimer(kTimers[i]);
     }
-    refreshQuiet(); // what the handlers left due sets the next quiet stretch
 }
 
 // The virtual clock counts whole milliseconds: a deadline between two of
@@ -75,10 +76,11 @@ void HeadlessPlatform::waitForEvents(double until)
 }
 
 // A quiet stretch noted shorter than it is only costs the game a call to the
-// toolkit; one noted longer would skip an event. So every change that brings
-// something forward (input posted, a timer switched on, a watcher) refreshes
-// it at once, and so does every event-processing call and every event just
-// before the game handles it.
+// toolkit; one noted longer would skip an event. It follows from the queue,
+// the watcher and the timers alone, and every change to them refreshes it at
+// once: input posted or taken from the queue (before the game handles it), a
+// watcher set, a timer switched, ticking or passed by the game. So a pass of
+// the event loop needs no refresh of its own.
 void HeadlessPlatform::refreshQuiet()
 {
     if (atEventProcessing_)
