@@ -16,6 +16,8 @@ namespace {
 constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
 // The game's timers, in the order the clock keeps them.
 constexpr std::array kTimers{TimerId::Timer1, TimerId::Timer2};
+// The window's push buttons, in the order of their ids.
+constexpr std::array kPushButtons{&GameState::PushButton1, &GameState::PushButton2, &GameState::PushButton3};
 
 } // namespace
 
@@ -180,20 +182,20 @@ bool HeadlessPlatform::deliverDueInput()
     return true;
 }
 
+const PushButton &HeadlessPlatform::pushButton(ButtonId id) const
+{
+    return state_->*kPushButtons[static_cast<std::size_t>(id)];
+}
+
 const PushButton *HeadlessPlatform::buttonAt(float x, float y, ButtonId &id) const
 {
     if (!state_)
         return nullptr;
-    const std::array<std::pair<const PushButton *, ButtonId>, 3> buttons{{
-        {&state_->PushButton1, ButtonId::NewGame},
-        {&state_->PushButton2, ButtonId::CheatComp},
-        {&state_->PushButton3, ButtonId::GetCard},
-    }};
-    for (const auto &[button, buttonId] : buttons) {
-        if (x >= button->Left && x < button->Left + button->Width && y >= button->Top
-            && y < button->Top + button->Height) {
-            id = buttonId;
-            return button;
+    for (std::size_t i = 0; i < kPushButtons.size(); ++i) {
+        const PushButton &button = state_->*kPushButtons[i];
+        if (x >= button.Left && x < button.Left + button.Width && y >= button.Top && y < button.Top + button.Height) {
+            id = static_cast<ButtonId>(i);
+            return &button;
         }
     }
     return nullptr;
@@ -218,57 +220,69 @@ void HeadlessPlatform::deliver(const Input &input)
         return;
     switch (input.kind) {
     case Kind::Click:
-        if (input.target == ButtonId::NewGame ? state_->PushButton1.Enabled
-            : input.target == ButtonId::CheatComp ? state_->PushButton2.Enabled
-                                                    : state_->PushButton3.Enabled)
+        if (pushButton(input.target).Enabled)
             events_->onButtonClick(input.target);
         return;
     case Kind::Hover:
         events_->onButtonMouseMove(input.target);
         return;
-    default:
-        break;
+    case Kind::Press:
+        handOverPress(input);
+        return;
+    case Kind::Move:
+        handOverMove(input);
+        return;
+    default: // a release, the one kind left
+        handOverRelease(input);
+        return;
     }
+}
 
-    // Mouse events at window positions: a push button under the pointer takes
-    // them, and keeps a press until its release.
+// Mouse events at window positions: a push button under the pointer takes
+// them, and keeps a press until its release. Only a press or move with no
+// button held, and the last release after a press on a button, look for one.
+void HeadlessPlatform::handOverPress(const Input &input)
+{
+    const bool first = buttonsDown_ == 0;
+    buttonsDown_ |= input.button;
     ButtonId id{};
-    const PushButton *button = buttonAt(input.x, input.y, id);
-    if (input.kind == Kind::Press) {
-        const bool first = buttonsDown_ == 0;
-        buttonsDown_ |= input.button;
-        if (first && button) {
-            pressedOnButton_ = true;
-            pressedButton_ = id;
-            return;
-        }
-        if (!pressedOnButton_)
-            events_->onMouseDown(input.x, input.y, input.button, input.shift);
+    if (first && buttonAt(input.x, input.y, id)) {
+        pressedOnButton_ = true;
+        pressedButton_ = id;
         return;
     }
-    if (input.kind == Kind::Move) {
-        if (pressedOnButton_)
-            return;
-        if (button && buttonsDown_ == 0) {
-            events_->onButtonMouseMove(id);
-            return;
-        }
-        events_->onMouseMove(input.x, input.y, buttonsDown_ != 0 ? buttonsDown_ : input.button, input.shift);
+    if (!pressedOnButton_)
+        events_->onMouseDown(input.x, input.y, input.button, input.shift);
+}
+
+void HeadlessPlatform::handOverMove(const Input &input)
+{
+    if (pressedOnButton_)
+        return;
+    ButtonId id{};
+    if (buttonsDown_ == 0 && buttonAt(input.x, input.y, id)) {
+        events_->onButtonMouseMove(id);
         return;
     }
-    // Release.
+    events_->onMouseMove(input.x, input.y, buttonsDown_ != 0 ? buttonsDown_ : input.button, input.shift);
+}
+
+void HeadlessPlatform::handOverRelease(const Input &input)
+{
     if (buttonsDown_ == 0)
         return;
     buttonsDown_ &= ~input.button;
-    if (pressedOnButton_) {
-        if (buttonsDown_ == 0) {
-            pressedOnButton_ = false;
-            if (button && id == pressedButton_ && input.button == kLeftButton && button->Enabled && openBoxes == 0)
-                events_->onButtonClick(id);
-        }
+    if (!pressedOnButton_) {
+        events_->onMouseUp(input.x, input.y, input.button, input.shift);
         return;
     }
-    events_->onMouseUp(input.x, input.y, input.button, input.shift);
+    if (buttonsDown_ != 0)
+        return;
+    pressedOnButton_ = false;
+    ButtonId id{};
+    const PushButton *button = buttonAt(input.x, input.y, id);
+    if (button && id == pressedButton_ && input.button == kLeftButton && button->Enabled && openBoxes == 0)
+        events_->onButtonClick(id);
 }
 
 void HeadlessPlatform::postNow(Input::Kind kind, float x, float y, int button, int shift, ButtonId target)

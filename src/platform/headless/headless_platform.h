@@ -125,7 +125,11 @@ private:
     std::int64_t nextHappening() const;
     void refreshQuiet();
     void deliver(const Input &input);
+    void handOverPress(const Input &input);
+    void handOverMove(const Input &input);
+    void handOverRelease(const Input &input);
     void postNow(Input::Kind kind, float x, float y, int button, int shift, ButtonId target);
+    const PushButton &pushButton(ButtonId id) const;
     const PushButton *buttonAt(float x, float y, ButtonId &id) const;
 
     PlatformEvents *events_ = nullptr;
