@@ -43,13 +43,19 @@ void HeadlessPlatform::setTimerRunning(TimerId timer, bool running)
     refreshQuiet();
 }
 
-// One pass over what is due now: input first, then each due timer once.
+// An event-processing call: the test's watcher first, then what is due.
 void HeadlessPlatform::processEvents()
 {
     if (atEventProcessing_)
         atEventProcessing_();
-    while (!quitRequested && deliverDueInput()) {
-    }
+    runDueEvents();
+}
+
+// One pass over what is due now: input first, then each due timer once.
+void HeadlessPlatform::runDueEvents()
+{
+    while (!quitRequested && inputDue())
+        deliverFirstInput();
     for (std::size_t i = 0; i < clock_.timers.size(); ++i) {
         VirtualClock::Ticker &t = clock_.timers[i];
         if (quitRequested || !dueNow(t))
@@ -169,17 +175,19 @@ void HeadlessPlatform::post(Input input)
     refreshQuiet();
 }
 
-bool HeadlessPlatform::deliverDueInput()
+void HeadlessPlatform::deliverFirstInput()
 {
-    if (queue_.empty() || queue_.front().at > clock_.now)
-        return false;
     const Input input = std::move(queue_.front());
     queue_.erase(queue_.begin());
     refreshQuiet(); // the next input may lie further off now
+    handOver(input);
+}
+
+void HeadlessPlatform::handOver(const Input &input)
+{
     if (delivering && input.kind != Input::Kind::Look)
         delivering(input);
     deliver(input);
-    return true;
 }
 
 const PushButton &HeadlessPlatform::pushButton(ButtonId id) const
@@ -287,14 +295,15 @@ void HeadlessPlatform::handOverRelease(const Input &input)
 
 void HeadlessPlatform::postNow(Input::Kind kind, float x, float y, int button, int shift, ButtonId target)
 {
-    Input input;
-    input.kind = kind;
-    input.x = x;
-    input.y = y;
-    input.button = button;
-    input.shift = shift;
-    input.target = target;
-    input.at = clock_.now;
+    Input input{kind, x, y, button, shift, target, clock_.now, {}};
+    // With nothing queued and no watcher to run first, an event-processing
+    // call would take this input from the queue first thing: it goes to the
+    // game at once, and the rest of the pass follows.
+    if (queue_.empty() && !atEventProcessing_ && !quitRequested) {
+        handOver(input);
+        runDueEvents();
+        return;
+    }
     post(std::move(input));
     processEvents();
 }

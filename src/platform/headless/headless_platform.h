@@ -120,7 +120,10 @@ public:
 private:
     static int index(TimerId timer) { return timer == TimerId::Timer1 ? 0 : 1; }
     bool dueNow(const VirtualClock::Ticker &t) const { return t.running && t.due <= clock_.now; }
-    bool deliverDueInput();
+    void runDueEvents();
+    bool inputDue() const { return !queue_.empty() && queue_.front().at <= clock_.now; }
+    void deliverFirstInput();
+    void handOver(const Input &input);
     std::int64_t nextInput() const;
     std::int64_t nextHappening() const;
     void refreshQuiet();
