@@ -71,7 +71,11 @@ void HeadlessPlatform::runDueEvents()
 // them is reached at the later one.
 void HeadlessPlatform::waitForEvents(double until)
 {
-    const auto deadline = static_cast<std::int64_t>(std::ceil(until));
+    waitUntil(static_cast<std::int64_t>(std::ceil(until)));
+}
+
+void HeadlessPlatform::waitUntil(std::int64_t deadline)
+{
     if (quitRequested) {
         clock_.now = std::max(clock_.now, deadline);
         return;
@@ -113,7 +117,7 @@ void HeadlessPlatform::advance(std::int64_t ms)
     const std::int64_t end = clock_.now + ms;
     processEvents();
     while (clock_.now < end && !quitRequested)
-        waitForEvents(static_cast<double>(end));
+        waitUntil(end);
     clock_.now = std::max(clock_.now, end);
 }
 
@@ -138,7 +142,7 @@ void HeadlessPlatform::messageBox(const std::string &text, const std::string &ti
     // answers at once.
     const std::int64_t end = clock_.now + std::max<std::int64_t>(delay, 0);
     do
-        waitForEvents(static_cast<double>(end));
+        waitUntil(end);
     while (clock_.now < end && !quitRequested);
     --openBoxes;
 }

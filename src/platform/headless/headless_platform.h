@@ -120,6 +120,7 @@ public:
 private:
     static int index(TimerId timer) { return timer == TimerId::Timer1 ? 0 : 1; }
     bool dueNow(const VirtualClock::Ticker &t) const { return t.running && t.due <= clock_.now; }
+    void waitUntil(std::int64_t deadline);
     void runDueEvents();
     bool inputDue() const { return !queue_.empty() && queue_.front().at <= clock_.now; }
     void deliverFirstInput();
