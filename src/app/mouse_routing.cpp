@@ -22,9 +22,10 @@ int lcardAt(const GameState &s, float x, float y)
     long bestZ = 0;
     int best = -1;
     auto consider = [&](const Picture &half, int slot) {
-        if (!half.exists || !half.Visible || !half.Enabled)
-            return;
+        // Asked first: the position alone rules out nearly every half.
         if (!contains(half.Left, half.Top, half.Width, half.Height, x, y))
+            return;
+        if (!half.exists || !half.Visible || !half.Enabled)
             return;
         if (best < 0 || half.z > bestZ) {
             bestZ = half.z;

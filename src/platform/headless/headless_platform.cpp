@@ -14,6 +14,10 @@ namespace pipstone {
 namespace {
 
 constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
+// The game's timers, in the order the clock keeps them.
+constexpr std::array kTimers{TimerId::Timer1, TimerId::Timer2};
+// The window's push buttons, in the order of their ids.
+constexpr std::array kPushButtons{&GameState::PushButton1, &GameState::PushButton2, &GameState::PushButton3};
 
 } // namespace
 
@@ -39,30 +43,39 @@ void HeadlessPlatform::setTimerRunning(TimerId timer, bool running)
     refreshQuiet();
 }
 
-// One pass over what is due now: input first, then each due timer once.
+// An event-processing call: the test's watcher first, then what is due.
 void HeadlessPlatform::processEvents()
 {
     if (atEventProcessing_)
         atEventProcessing_();
-    while (!quitRequested && deliverDueInput()) {
-    }
-    for (TimerId id : {TimerId::Timer1, TimerId::Timer2}) {
-        VirtualClock::Ticker &t = clock_.timers[index(id)];
+    runDueEvents();
+}
+
+// One pass over what is due now: input first, then each due timer once.
+void HeadlessPlatform::runDueEvents()
+{
+    while (!quitRequested && inputDue())
+        deliverFirstInput();
+    for (std::size_t i = 0; i < clock_.timers.size(); ++i) {
+        VirtualClock::Ticker &t = clock_.timers[i];
         if (quitRequested || !dueNow(t))
             continue;
         t.due = clock_.now + clock_.tickInterval;
         refreshQuiet(); // the tick's own waits may pass quietly
         if (events_)
-            events_->onTimer(id);
+            events_->onTimer(kTimers[i]);
     }
-    refreshQuiet(); // what the handlers left due sets the next quiet stretch
 }
 
 // The virtual clock counts whole milliseconds: a deadline between two of
 // them is reached at the later one.
 void HeadlessPlatform::waitForEvents(double until)
 {
-    const auto deadline = static_cast<std::int64_t>(std::ceil(until));
+    waitUntil(static_cast<std::int64_t>(std::ceil(until)));
+}
+
+void HeadlessPlatform::waitUntil(std::int64_t deadline)
+{
     if (quitRequested) {
         clock_.now = std::max(clock_.now, deadline);
         return;
@@ -75,10 +88,11 @@ void HeadlessPlatform::waitForEvents(double until)
 }
 
 // A quiet stretch noted shorter than it is only costs the game a call to the
-// toolkit; one noted longer would skip an event. So every change that brings
-// something forward (input posted, a timer switched on, a watcher) refreshes
-// it at once, and so does every event-processing call and every event just
-// before the game handles it.
+// toolkit; one noted longer would skip an event. It follows from the queue,
+// the watcher and the timers alone, and every change to them refreshes it at
+// once: input posted or taken from the queue (before the game handles it), a
+// watcher set, a timer switched, ticking or passed by the game. So a pass of
+// the event loop needs no refresh of its own.
 void HeadlessPlatform::refreshQuiet()
 {
     if (atEventProcessing_)
@@ -103,7 +117,7 @@ void HeadlessPlatform::advance(std::int64_t ms)
     const std::int64_t end = clock_.now + ms;
     processEvents();
     while (clock_.now < end && !quitRequested)
-        waitForEvents(static_cast<double>(end));
+        waitUntil(end);
     clock_.now = std::max(clock_.now, end);
 }
 
@@ -128,7 +142,7 @@ void HeadlessPlatform::messageBox(const std::string &text, const std::string &ti
     // answers at once.
     const std::int64_t end = clock_.now + std::max<std::int64_t>(delay, 0);
     do
-        waitForEvents(static_cast<double>(end));
+        waitUntil(end);
     while (clock_.now < end && !quitRequested);
     --openBoxes;
 }
@@ -165,33 +179,35 @@ void HeadlessPlatform::post(Input input)
     refreshQuiet();
 }
 
-bool HeadlessPlatform::deliverDueInput()
+void HeadlessPlatform::deliverFirstInput()
 {
-    if (queue_.empty() || queue_.front().at > clock_.now)
-        return false;
     const Input input = std::move(queue_.front());
     queue_.erase(queue_.begin());
     refreshQuiet(); // the next input may lie further off now
+    handOver(input);
+}
+
+void HeadlessPlatform::handOver(const Input &input)
+{
     if (delivering && input.kind != Input::Kind::Look)
         delivering(input);
     deliver(input);
-    return true;
+}
+
+const PushButton &HeadlessPlatform::pushButton(ButtonId id) const
+{
+    return state_->*kPushButtons[static_cast<std::size_t>(id)];
 }
 
 const PushButton *HeadlessPlatform::buttonAt(float x, float y, ButtonId &id) const
 {
     if (!state_)
         return nullptr;
-    const std::array<std::pair<const PushButton *, ButtonId>, 3> buttons{{
-        {&state_->PushButton1, ButtonId::NewGame},
-        {&state_->PushButton2, ButtonId::CheatComp},
-        {&state_->PushButton3, ButtonId::GetCard},
-    }};
-    for (const auto &[button, buttonId] : buttons) {
-        if (x >= button->Left && x < button->Left + button->Width && y >= button->Top
-            && y < button->Top + button->Height) {
-            id = buttonId;
-            return button;
+    for (std::size_t i = 0; i < kPushButtons.size(); ++i) {
+        const PushButton &button = state_->*kPushButtons[i];
+        if (x >= button.Left && x < button.Left + button.Width && y >= button.Top && y < button.Top + button.Height) {
+            id = static_cast<ButtonId>(i);
+            return &button;
         }
     }
     return nullptr;
@@ -216,69 +232,82 @@ void HeadlessPlatform::deliver(const Input &input)
         return;
     switch (input.kind) {
     case Kind::Click:
-        if (input.target == ButtonId::NewGame ? state_->PushButton1.Enabled
-            : input.target == ButtonId::CheatComp ? state_->PushButton2.Enabled
-                                                    : state_->PushButton3.Enabled)
+        if (pushButton(input.target).Enabled)
             events_->onButtonClick(input.target);
         return;
     case Kind::Hover:
         events_->onButtonMouseMove(input.target);
         return;
-    default:
-        break;
+    case Kind::Press:
+        handOverPress(input);
+        return;
+    case Kind::Move:
+        handOverMove(input);
+        return;
+    default: // a release, the one kind left
+        handOverRelease(input);
+        return;
     }
+}
 
-    // Mouse events at window positions: a push button under the pointer takes
-    // them, and keeps a press until its release.
+// Mouse events at window positions: a push button under the pointer takes
+// them, and keeps a press until its release. Only a press or move with no
+// button held, and the last release after a press on a button, look for one.
+void HeadlessPlatform::handOverPress(const Input &input)
+{
+    const bool first = buttonsDown_ == 0;
+    buttonsDown_ |= input.button;
     ButtonId id{};
-    const PushButton *button = buttonAt(input.x, input.y, id);
-    if (input.kind == Kind::Press) {
-        const bool first = buttonsDown_ == 0;
-        buttonsDown_ |= input.button;
-        if (first && button) {
-            pressedOnButton_ = true;
-            pressedButton_ = id;
-            return;
-        }
-        if (!pressedOnButton_)
-            events_->onMouseDown(input.x, input.y, input.button, input.shift);
+    if (first && buttonAt(input.x, input.y, id)) {
+        pressedOnButton_ = true;
+        pressedButton_ = id;
         return;
     }
-    if (input.kind == Kind::Move) {
-        if (pressedOnButton_)
-            return;
-        if (button && buttonsDown_ == 0) {
-            events_->onButtonMouseMove(id);
-            return;
-        }
-        events_->onMouseMove(input.x, input.y, buttonsDown_ != 0 ? buttonsDown_ : input.button, input.shift);
+    if (!pressedOnButton_)
+        events_->onMouseDown(input.x, input.y, input.button, input.shift);
+}
+
+void HeadlessPlatform::handOverMove(const Input &input)
+{
+    if (pressedOnButton_)
+        return;
+    ButtonId id{};
+    if (buttonsDown_ == 0 && buttonAt(input.x, input.y, id)) {
+        events_->onButtonMouseMove(id);
         return;
     }
-    // Release.
+    events_->onMouseMove(input.x, input.y, buttonsDown_ != 0 ? buttonsDown_ : input.button, input.shift);
+}
+
+void HeadlessPlatform::handOverRelease(const Input &input)
+{
     if (buttonsDown_ == 0)
         return;
     buttonsDown_ &= ~input.button;
-    if (pressedOnButton_) {
-        if (buttonsDown_ == 0) {
-            pressedOnButton_ = false;
-            if (button && id == pressedButton_ && input.button == kLeftButton && button->Enabled && openBoxes == 0)
-                events_->onButtonClick(id);
-        }
+    if (!pressedOnButton_) {
+        events_->onMouseUp(input.x, input.y, input.button, input.shift);
         return;
     }
-    events_->onMouseUp(input.x, input.y, input.button, input.shift);
+    if (buttonsDown_ != 0)
+        return;
+    pressedOnButton_ = false;
+    ButtonId id{};
+    const PushButton *button = buttonAt(input.x, input.y, id);
+    if (button && id == pressedButton_ && input.button == kLeftButton && button->Enabled && openBoxes == 0)
+        events_->onButtonClick(id);
 }
 
 void HeadlessPlatform::postNow(Input::Kind kind, float x, float y, int button, int shift, ButtonId target)
 {
-    Input input;
-    input.kind = kind;
-    input.x = x;
-    input.y = y;
-    input.button = button;
-    input.shift = shift;
-    input.target = target;
-    input.at = clock_.now;
+    Input input{kind, x, y, button, shift, target, clock_.now, {}};
+    // With nothing queued and no watcher to run first, an event-processing
+    // call would take this input from the queue first thing: it goes to the
+    // game at once, and the rest of the pass follows.
+    if (queue_.empty() && !atEventProcessing_ && !quitRequested) {
+        handOver(input);
+        runDueEvents();
+        return;
+    }
     post(std::move(input));
     processEvents();
 }

@@ -120,12 +120,20 @@ public:
 private:
     static int index(TimerId timer) { return timer == TimerId::Timer1 ? 0 : 1; }
     bool dueNow(const VirtualClock::Ticker &t) const { return t.running && t.due <= clock_.now; }
-    bool deliverDueInput();
+    void waitUntil(std::int64_t deadline);
+    void runDueEvents();
+    bool inputDue() const { return !queue_.empty() && queue_.front().at <= clock_.now; }
+    void deliverFirstInput();
+    void handOver(const Input &input);
     std::int64_t nextInput() const;
     std::int64_t nextHappening() const;
     void refreshQuiet();
     void deliver(const Input &input);
+    void handOverPress(const Input &input);
+    void handOverMove(const Input &input);
+    void handOverRelease(const Input &input);
     void postNow(Input::Kind kind, float x, float y, int button, int shift, ButtonId target);
+    const PushButton &pushButton(ButtonId id) const;
     const PushButton *buttonAt(float x, float y, ButtonId &id) const;
 
     PlatformEvents *events_ = nullptr;

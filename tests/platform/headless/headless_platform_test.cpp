@@ -134,6 +134,23 @@ TEST(HeadlessToolkit, DeliversInputAndTicksAtTheirMomentsInsideWaits)
     EXPECT_EQ(desk.log.events.size(), 1u);
 }
 
+// Input the user gives now waits its turn: behind input already due at that
+// moment, and after the window system's side of the call that hands it over.
+TEST(HeadlessToolkit, InputGivenNowWaitsItsTurn)
+{
+    using Kind = HeadlessPlatform::Input::Kind;
+    Desk queued;
+    queued.platform.lookAt(100, [&] { queued.platform.move(3100, 3000, 0); });
+    queued.platform.post({Kind::Hover, 0, 0, 0, 0, ButtonId::CheatComp, 100, {}});
+    queued.platform.advance(100);
+    EXPECT_EQ(queued.log.events, (std::vector<std::string>{"hover CheatComp", "move 3100,3000 0"}));
+
+    Desk watched;
+    watched.platform.watchEventProcessing([&] { watched.log.events.push_back("watch"); });
+    watched.platform.move(3100, 3000, 0);
+    EXPECT_EQ(watched.log.events, (std::vector<std::string>{"watch", "move 3100,3000 0"}));
+}
+
 // A modal box keeps the mouse, the buttons and the keys from the window for as
 // long as it is open while time runs on; a close still gets through.
 TEST(HeadlessToolkit, AnOpenBoxTakesNoInputButAClose)
