@@ -73,7 +73,6 @@ TEST(Startup, OptionalFilesAreUsedWhenPresentAndSkippedWhenNot)
         h.game.Form_Load();
         EXPECT_EQ(h.s().pointerLoaded, c.pointer);
         EXPECT_EQ(h.platform.skinsApplied, c.skin ? std::vector<std::string>{"x/o.cjs"} : std::vector<std::string>{});
-        EXPECT_EQ(h.s().lStatus.Caption, kYourTurn);
         // The custom pointer comes with the first hover on a button and stays.
         h.advance(500);
         EXPECT_FALSE(h.s().customPointer);

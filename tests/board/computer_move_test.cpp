@@ -40,8 +40,7 @@ TEST(ComputerMove, OpensWithTheFirstTileOfItsList)
     ASSERT_EQ(h.platform.boxes.size(), 1u);
     EXPECT_EQ(h.platform.boxes[0].text, "Computer Will Start");
     EXPECT_EQ(h.platform.boxes[0].title, "Pipstone");
-    EXPECT_EQ(std::make_tuple(h.s().lcard[19].Left, h.s().lcard[19].Top, h.s().rcard[19].Left, h.s().rcard[19].Top),
-              std::make_tuple(6025.f, 4000.f, 6450.f, 4000.f));
+    EXPECT_EQ(spotOf(h.s(), 19), std::make_tuple(6025.f, 4000.f, 6450.f, 4000.f));
     EXPECT_EQ(std::make_pair(h.s().lcard[19].z, h.s().rcard[19].z), std::make_pair(h.s().zTop - 1, h.s().zTop));
     EXPECT_EQ(h.s().cu + h.s().cd + h.s().first[0] + h.s().cno, "3316");
     EXPECT_EQ(readInt(h.s().csc), csc - 6);
@@ -120,8 +119,7 @@ TEST(ComputerMove, PlaysTheLastFittingTileOfItsListAtItsEnd)
         // A millisecond for each step across, five for each of the 100 down.
         const long across = c.startLeft == c.lastAcross ? 0 : std::lround(std::abs(c.lastAcross - c.startLeft)) / 40 + 1;
         EXPECT_EQ(lastSeen - firstSeen + 1, across + 500);
-        EXPECT_EQ(std::make_tuple(s.lcard[c.chosen].Left, s.lcard[c.chosen].Top, s.rcard[c.chosen].Left, s.rcard[c.chosen].Top),
-                  std::make_tuple(c.firstLeft, c.firstTop, c.secondLeft, c.secondTop));
+        EXPECT_EQ(spotOf(s, c.chosen), std::make_tuple(c.firstLeft, c.firstTop, c.secondLeft, c.secondTop));
         EXPECT_EQ(s.cu, c.newCu);
         EXPECT_EQ(s.cd, c.newCd);
         EXPECT_EQ(s.lblStatusBar.Caption, c.statusLine);

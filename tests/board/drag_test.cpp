@@ -9,16 +9,7 @@ namespace {
 
 constexpr int kSlot = 22; // [3|6], first in the player's row
 
-struct Spot {
-    float firstLeft, firstTop, secondLeft, secondTop;
-    bool operator==(const Spot &) const = default;
-};
-constexpr Spot kOpened{6025, 4000, 6450, 4000};
-
-Spot spotOf(GameHarness &h, int slot)
-{
-    return {h.s().lcard[slot].Left, h.s().lcard[slot].Top, h.s().rcard[slot].Left, h.s().rcard[slot].Top};
-}
+const Spot kOpened{6025, 4000, 6450, 4000};
 
 bool timer1Runs(GameHarness &h)
 {
@@ -29,7 +20,7 @@ TEST(Drag, ATileLetGoWithoutMovingOrInsideTheHandRowGoesBackExactly)
 {
     for (bool moved : {false, true}) {
         GameHarness h;
-        const Spot before = spotOf(h, kSlot);
+        const Spot before = spotOf(h.s(), kSlot);
         if (moved) {
             h.dragTo(kSlot, 4000, 7300);
         } else {
@@ -42,7 +33,7 @@ TEST(Drag, ATileLetGoWithoutMovingOrInsideTheHandRowGoesBackExactly)
             EXPECT_LT(frame.z, h.s().Shape1.z); // sent behind everything
             h.platform.release(h.centreX(kSlot), h.centreY(kSlot));
         }
-        EXPECT_EQ(spotOf(h, kSlot), before) << moved;
+        EXPECT_EQ(spotOf(h.s(), kSlot), before) << moved;
         EXPECT_EQ(h.s().first[0] + h.s().pno, "07") << moved; // no placement
         EXPECT_TRUE(timer1Runs(h)) << moved;
         EXPECT_FALSE(h.s().Shmove.Visible) << moved;
@@ -50,15 +41,22 @@ TEST(Drag, ATileLetGoWithoutMovingOrInsideTheHandRowGoesBackExactly)
     }
 }
 
-TEST(Drag, ReleasedOverTheBoardTheTileIsLaid)
+// The mark of where the tile would go follows the drag and goes with the
+// release (where each region ends, for the mark and the drop alike, is one
+// table in placement_test.cpp).
+TEST(Drag, ReleasedOverTheBoardTheTileIsLaidWhereItsMarkSaid)
 {
     GameHarness h;
     h.platform.press(h.centreX(kSlot), h.centreY(kSlot));
+    EXPECT_EQ(h.s().aids.dropMark, std::nullopt) << "still in the row";
     h.platform.move(2500, 3000);
     EXPECT_EQ(h.s().lblStatusBar.Caption, ""); // [3|6] fits no open end yet
     h.platform.move(3100, 2100);
+    EXPECT_EQ(h.s().aids.dropMark, DropTarget{.opening = true});
     h.platform.release(3100, 2100);
-    EXPECT_EQ(spotOf(h, kSlot), kOpened);
+    EXPECT_EQ(h.s().aids.dropMark, std::nullopt);
+    EXPECT_EQ(h.s().aids.refusals, 0);
+    EXPECT_EQ(spotOf(h.s(), kSlot), kOpened);
     EXPECT_EQ(h.s().lcard[kSlot].picture + h.s().rcard[kSlot].picture, 13 + 16); // lying: pips + 10
     EXPECT_EQ(h.s().lStatus.Caption, kComputerTurn);
     EXPECT_EQ(h.s().lStatus.Top, 1100);
@@ -69,7 +67,7 @@ TEST(Drag, TheRightButtonTakesNothingUpAndItsMoveStopsTheDrag)
 {
     GameHarness h;
     h.s().dragging = 1;
-    const Spot before = spotOf(h, kSlot);
+    const Spot before = spotOf(h.s(), kSlot);
     h.platform.press(h.centreX(kSlot), h.centreY(kSlot), kRightButton);
     EXPECT_EQ(h.game.heldSlot(), 0);
     EXPECT_TRUE(timer1Runs(h) && !h.s().Shmove.Visible);
@@ -77,21 +75,21 @@ TEST(Drag, TheRightButtonTakesNothingUpAndItsMoveStopsTheDrag)
     h.s().dragging = 1;
     h.platform.move(h.centreX(kSlot), h.centreY(kSlot), kRightButton);
     EXPECT_EQ(h.s().dragging, 0);
-    EXPECT_EQ(spotOf(h, kSlot), before);
+    EXPECT_EQ(spotOf(h.s(), kSlot), before);
 }
 
 TEST(Drag, ALaidTileCannotBeTaken)
 {
     GameHarness h;
     h.dragTo(kSlot, 3000, 2000); // opens: now the computer's turn
-    ASSERT_EQ(spotOf(h, kSlot), kOpened);
+    ASSERT_EQ(spotOf(h.s(), kSlot), kOpened);
     // Before the periodic check disables it, the laid half still takes the mouse.
     h.platform.press(6125, 4100);
     EXPECT_EQ(h.game.heldSlot(), 0);
     EXPECT_TRUE(timer1Runs(h));
     h.platform.move(3100, 6100);
     h.platform.release(3100, 6100);
-    EXPECT_EQ(spotOf(h, kSlot), kOpened);
+    EXPECT_EQ(spotOf(h.s(), kSlot), kOpened);
     EXPECT_EQ(h.s().first[1], "0");
 }
 
@@ -103,7 +101,7 @@ TEST(Drag, TheTileKeepsFollowingThePointerAfterItsFirstHalfIsDisabled)
     h.advance(350); // the periodic check disables every half outside the row
     ASSERT_FALSE(h.s().lcard[kSlot].Enabled);
     h.platform.move(3600, 2600);
-    EXPECT_EQ(spotOf(h, kSlot), (Spot{3500, 2500, 3500, 2920}));
+    EXPECT_EQ(spotOf(h.s(), kSlot), (Spot{3500, 2500, 3500, 2920}));
     EXPECT_EQ(std::make_tuple(h.s().Shmove.Left, h.s().Shmove.Top, h.s().Shmove.Width, h.s().Shmove.Height),
               std::make_tuple(3475.f, 2475.f, 485.f, 900.f));
     // The frame comes to the front, the tile, 400 square, above it.
@@ -111,7 +109,7 @@ TEST(Drag, TheTileKeepsFollowingThePointerAfterItsFirstHalfIsDisabled)
                               h.s().lcard[kSlot].Width, h.s().rcard[kSlot].Height),
               std::make_tuple(1, 2, 400.f, 400.f));
     h.platform.release(3600, 2600);
-    EXPECT_EQ(spotOf(h, kSlot), kOpened);
+    EXPECT_EQ(spotOf(h.s(), kSlot), kOpened);
 }
 
 TEST(Drag, APressTakesUpTheFirstHalfUnderThePointerEdgesIncluded)
@@ -168,9 +166,19 @@ TEST(Drag, ASecondButtonDuringADragNeitherTakesTheTileUpAgainNorMovesIt)
     h.platform.move(3100, 2100);
     h.platform.press(9000, 6000, kMiddleButton); // elsewhere: the tile keeps the mouse
     h.platform.move(4100, 3100, kLeftButton | kMiddleButton);
-    EXPECT_EQ(spotOf(h, kSlot), (Spot{3000, 2000, 3000, 2420}));
+    EXPECT_EQ(spotOf(h.s(), kSlot), (Spot{3000, 2000, 3000, 2420}));
     h.platform.release(4100, 3100);
-    EXPECT_EQ(spotOf(h, kSlot), (Spot{1830, 7675, 1830, 8095})) << "back in the row, closed up";
+    EXPECT_EQ(spotOf(h.s(), kSlot), (Spot{1830, 7675, 1830, 8095})) << "back in the row, closed up";
+}
+
+TEST(Drag, ANewHandTakesTheMarkAway)
+{
+    GameHarness h;
+    h.platform.press(h.centreX(kSlot), h.centreY(kSlot));
+    h.platform.move(3100, 2100);
+    ASSERT_EQ(h.s().aids.dropMark, DropTarget{.opening = true});
+    h.platform.keyPress(Key::CtrlN);
+    EXPECT_EQ(h.s().aids.dropMark, std::nullopt);
 }
 
 } // namespace

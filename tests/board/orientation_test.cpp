@@ -7,18 +7,13 @@
 namespace pipstone::test {
 namespace {
 
-void rotate(GameHarness &h, const char *code, const char *x, const char *y)
+void rotate(GameHarness &h, const char *code, const char *x, const char *y, const char *slot = "9")
 {
-    h.s().Text1 = "9";
+    h.s().Text1 = slot;
     h.s().Label1 = code;
     h.s().Label6 = x;
     h.s().Label7 = y;
     h.game.rotateme();
-}
-
-auto spotOf(const GameState &s)
-{
-    return std::make_tuple(s.lcard[9].Left, s.lcard[9].Top, s.rcard[9].Left, s.rcard[9].Top);
 }
 
 TEST(Orientation, PutsBothHalvesWhereTheCodeSaysTurningAQuarterAtATime)
@@ -41,7 +36,7 @@ TEST(Orientation, PutsBothHalvesWhereTheCodeSaysTurningAQuarterAtATime)
         GameHarness h;
         h.s().cardrot[9] = c.fromRot;
         rotate(h, c.code, c.x, c.y);
-        EXPECT_EQ(spotOf(h.s()), std::make_tuple(c.firstLeft, c.firstTop, c.secondLeft, c.secondTop));
+        EXPECT_EQ(spotOf(h.s(), 9), std::make_tuple(c.firstLeft, c.firstTop, c.secondLeft, c.secondTop));
         EXPECT_EQ(h.s().cardrot[9], readInt(c.code));
         // The tile shows the faces of its cell at once: turned (pips + 10)
         // when it lies, upright (pips + 1) when it stands.
@@ -76,12 +71,8 @@ TEST(Orientation, AnInvalidCodeOrSlotLeavesEveryTileWhereItIs)
         SCOPED_TRACE(std::string(c.code) + " " + c.slot);
         GameHarness h;
         const GameState before = h.s();
-        h.s().Text1 = c.slot;
-        h.s().Label1 = c.code;
-        h.s().Label6 = "4900";
-        h.s().Label7 = "4045";
-        h.game.rotateme(); // must return
-        EXPECT_EQ(spotOf(h.s()), spotOf(before));
+        rotate(h, c.code, "4900", "4045", c.slot); // must return
+        EXPECT_EQ(spotOf(h.s(), 9), spotOf(before, 9));
         EXPECT_EQ(h.s().cardrot, before.cardrot);
         EXPECT_EQ(std::make_pair(h.s().lcard[0].Left, h.s().lcard[0].Top),
                   std::make_pair(before.lcard[0].Left, before.lcard[0].Top));

@@ -10,27 +10,6 @@ namespace {
 
 constexpr int kSlot = 22; // the first tile of the player's row
 
-// Leaves the tile as the player's drag would drop it: taken from its place in
-// the row, released with its first half's top-left corner at (left, top).
-void dropAt(GameHarness &h, float left, float top)
-{
-    GameState &s = h.s();
-    Picture &first = s.lcard[kSlot], &second = s.rcard[kSlot];
-    s.Text1 = toText(kSlot);
-    s.mu = first.Tag;
-    s.md = second.Tag;
-    s.dragOrigin = {first.Left, first.Top, second.Left, second.Top};
-    first.Left = second.Left = left;
-    first.Top = top;
-    second.Top = top + 420;
-    h.game.domook();
-}
-
-auto spotOf(const GameState &s)
-{
-    return std::make_tuple(s.lcard[kSlot].Left, s.lcard[kSlot].Top, s.rcard[kSlot].Left, s.rcard[kSlot].Top);
-}
-
 // After every placement, laid or refused, both rows are closed up: the k-th
 // tile left in a row stands at 1350 + 480 k (dealt at 1350 + 485 k), the
 // computer's at Top 30 (dealt at 60).
@@ -46,8 +25,8 @@ TEST(Placement, TheOpeningTileLaysInTheMiddleWhereverItIsDroppedAboveTheHandLine
         SCOPED_TRACE(testing::Message() << left << "," << top);
         GameHarness h;
         const int psc = readInt(h.s().psc);
-        dropAt(h, left, top); // [3|6]
-        EXPECT_EQ(spotOf(h.s()), std::make_tuple(6025.f, 4000.f, 6450.f, 4000.f));
+        h.dropAt(kSlot, left, top); // [3|6]
+        EXPECT_EQ(spotOf(h.s(), kSlot), std::make_tuple(6025.f, 4000.f, 6450.f, 4000.f));
         EXPECT_EQ(h.s().cu + h.s().cd + h.s().first[0] + h.s().pno, "3616");
         EXPECT_EQ(readInt(h.s().psc), psc - 9);
         EXPECT_EQ(h.s().lStatus.Caption, kComputerTurn);
@@ -87,10 +66,10 @@ TEST(Placement, JudgesTheEndByTheDropAndLaysTheMatchingHalfAgainstTheChain)
         s.cu = d.cu;
         s.cd = d.cd;
         const GameState before = s;
-        dropAt(h, d.left, d.top);
+        h.dropAt(kSlot, d.left, d.top);
         expectRowsClosedUp(s, d.laid);
         if (!d.laid) {
-            EXPECT_EQ(spotOf(s), std::make_tuple(1830.f, 7675.f, 1830.f, 8095.f)); // back, first in its row
+            EXPECT_EQ(spotOf(s, kSlot), std::make_tuple(1830.f, 7675.f, 1830.f, 8095.f)); // back, first in its row
             EXPECT_EQ(std::tie(s.psc, s.pno, s.cu, s.cd, s.lStatus.Caption),
                       std::tie(before.psc, before.pno, before.cu, before.cd, before.lStatus.Caption));
             EXPECT_EQ(s.first, before.first);
@@ -101,7 +80,7 @@ TEST(Placement, JudgesTheEndByTheDropAndLaysTheMatchingHalfAgainstTheChain)
         EXPECT_EQ(s.cardrot[kSlot], readInt(d.code));
         EXPECT_EQ(s.cu, d.newCu);
         EXPECT_EQ(s.cd, d.newCd);
-        EXPECT_EQ(spotOf(s), std::make_tuple(d.firstLeft, d.firstTop, d.secondLeft, d.secondTop));
+        EXPECT_EQ(spotOf(s, kSlot), std::make_tuple(d.firstLeft, d.firstTop, d.secondLeft, d.secondTop));
         EXPECT_EQ(s.first[1], toText(readInt(d.rightCells) + (right ? 1 : 0)));
         EXPECT_EQ(s.first[2], toText(readInt(d.leftCells) + (right ? 0 : 1)));
         EXPECT_EQ(readInt(s.psc), readInt(before.psc) - readInt(d.tile) / 10 - readInt(d.tile) % 10);
@@ -120,30 +99,21 @@ TEST(Placement, JudgesTheEndByTheDropAndLaysTheMatchingHalfAgainstTheChain)
 TEST(Placement, EachDropRegionEndsAtItsEdgesForTheMarkAndTheDrop)
 {
     const struct {
-        const char *tile, *first0, *armCells;
         float left, top;
         char mark, drop; // drop ' ': not dropped
+        const char *tile = "46", *first0 = "1", *armCells = "0";
     } cases[] = {
-        {"46", "1", "0", 1080, 2000, '-', '-'}, {"46", "1", "0", 1081, 2000, 'L', 'L'},
-        {"46", "1", "0", 1081, 1001, 'L', 'L'}, {"46", "1", "0", 3000, 1000, '-', '-'},
-        {"46", "1", "0", 3000, 1001, 'L', 'L'}, {"46", "1", "0", 3000, 4550, 'L', 'L'},
-        {"46", "1", "0", 3000, 4551, 'R', 'R'}, {"46", "1", "0", 5999, 4100, 'L', 'L'},
-        {"46", "1", "0", 5999, 4550, 'L', 'L'}, {"46", "1", "0", 5999, 4551, 'R', 'R'},
-        {"46", "1", "0", 6000, 3999, 'L', 'L'}, {"46", "1", "0", 6000, 4000, '-', '-'},
-        {"46", "1", "0", 6000, 4100, '-', '-'}, {"46", "1", "0", 6500, 1000, '-', '-'},
-        {"46", "1", "0", 6500, 1001, 'L', 'L'}, {"46", "1", "0", 6500, 4000, '-', '-'},
-        {"46", "1", "0", 6500, 4450, '-', '-'}, {"46", "1", "0", 6500, 4451, 'R', 'R'},
-        {"46", "1", "0", 6900, 4200, '-', '-'}, {"46", "1", "0", 6900, 4450, '-', '-'},
-        {"46", "1", "0", 6900, 4451, 'R', 'R'}, {"46", "1", "0", 6900, 5000, 'R', 'R'},
-        {"46", "1", "0", 6901, 4000, 'R', 'R'}, {"46", "1", "0", 6901, 4200, 'R', 'R'},
-        {"46", "1", "0", 7000, 3999, 'L', 'L'}, {"46", "1", "0", 7000, 4000, 'R', 'R'},
-        {"46", "1", "0", 1080, 5000, '-', '-'}, {"46", "1", "0", 1081, 5000, 'R', 'R'},
-        {"46", "1", "0", 3000, 7100, 'R', 'R'}, {"46", "1", "0", 3000, 7101, '-', 'R'},
-        {"46", "1", "0", 3000, 7484, '-', 'R'}, {"46", "1", "0", 3000, 7485, '-', '-'},
-        {"46", "1", "0", 8000, 7484, '-', 'R'}, {"46", "1", "0", 8000, 7485, '-', '-'},
-        {"36", "1", "0", 3000, 2000, '-', '-'}, {"36", "1", "5", 3000, 5000, 'R', 'R'},
-        {"46", "1", "2", 3000, 2000, 'L', 'L'},
-        {"12", "0", "0", 500, 500, 'O', ' '},   {"12", "0", "0", 3000, 7101, '-', ' '},
+        {1080, 2000, '-', '-'}, {1081, 2000, 'L', 'L'}, {1081, 1001, 'L', 'L'}, {3000, 1000, '-', '-'},
+        {3000, 1001, 'L', 'L'}, {3000, 4550, 'L', 'L'}, {3000, 4551, 'R', 'R'}, {5999, 4100, 'L', 'L'},
+        {5999, 4550, 'L', 'L'}, {5999, 4551, 'R', 'R'}, {6000, 3999, 'L', 'L'}, {6000, 4000, '-', '-'},
+        {6000, 4100, '-', '-'}, {6500, 1000, '-', '-'}, {6500, 1001, 'L', 'L'}, {6500, 4000, '-', '-'},
+        {6500, 4450, '-', '-'}, {6500, 4451, 'R', 'R'}, {6900, 4200, '-', '-'}, {6900, 4450, '-', '-'},
+        {6900, 4451, 'R', 'R'}, {6900, 5000, 'R', 'R'}, {6901, 4000, 'R', 'R'}, {6901, 4200, 'R', 'R'},
+        {7000, 3999, 'L', 'L'}, {7000, 4000, 'R', 'R'}, {1080, 5000, '-', '-'}, {1081, 5000, 'R', 'R'},
+        {3000, 7100, 'R', 'R'}, {3000, 7101, '-', 'R'}, {3000, 7484, '-', 'R'}, {3000, 7485, '-', '-'},
+        {8000, 7484, '-', 'R'}, {8000, 7485, '-', '-'}, {3000, 2000, '-', '-', "36"},
+        {3000, 5000, 'R', 'R', "36", "1", "5"}, {3000, 2000, 'L', 'L', "46", "1", "2"},
+        {500, 500, 'O', ' ', "12", "0"},        {3000, 7101, '-', ' ', "12", "0"},
     };
     const auto markOf = [](char mark, const char *armCells) -> std::optional<DropTarget> {
         if (mark == 'O')
@@ -161,7 +131,7 @@ TEST(Placement, EachDropRegionEndsAtItsEdgesForTheMarkAndTheDrop)
         h.s().cd = "6";
         EXPECT_EQ(h.game.dropTargetAt(kSlot, d.left, d.top), markOf(d.mark, d.armCells));
         if (d.drop != ' ') {
-            dropAt(h, d.left, d.top);
+            h.dropAt(kSlot, d.left, d.top);
             const int cells = readInt(d.armCells);
             EXPECT_EQ(h.s().first[1] + h.s().first[2],
                       std::to_string(cells + (d.drop == 'R')) + std::to_string(cells + (d.drop == 'L')));

@@ -42,14 +42,7 @@ void layWholeArm(bool right)
         first.Tag = k % 2 == 0 ? open : other;
         second.Tag = k % 2 == 0 ? other : open;
         s.lStatus.Caption = kYourTurn;
-        s.Text1 = toText(slot);
-        s.mu = first.Tag;
-        s.md = second.Tag;
-        s.dragOrigin = {first.Left, first.Top, second.Left, second.Top};
-        first.Left = second.Left = 3000;
-        first.Top = right ? 5000 : 2000;
-        second.Top = first.Top + 420;
-        h.game.domook();
+        h.dropAt(slot, 3000, right ? 5000 : 2000);
 
         const Shape &cell = right ? s.Shr[k] : s.Shl[k];
         ASSERT_EQ(right ? s.first[1] : s.first[2], toText(k + 1));

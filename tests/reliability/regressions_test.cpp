@@ -66,16 +66,12 @@ TEST(Regression, ARightButtonPressInTheMiddleOfADragStillSendsTheTileBack)
 
 // Match seed 13: both timers fall due in the same moment, and every tick of
 // the periodic check arrived inside the turn timer's count and was refused,
-// so a finished hand never ended.
+// so a finished hand never ended. (A fresh game, whose timers start
+// together, ends a played-out hand on its first check: EndOfHand.)
 TEST(Regression, TimersDueTogetherDoNotStarveThePeriodicCheck)
 {
     RandomPlayer player(13);
     EXPECT_TRUE(player.playMatch().empty());
-    GameHarness h;
-    h.s().pno = "0"; // the player has played out
-    h.platform.advance(250);
-    ASSERT_FALSE(h.platform.boxes.empty());
-    EXPECT_EQ(h.platform.boxes[0].title, "  Brisk Domino     Max Score = 101  ");
 }
 
 // Closing the window in the middle of any paused step ends the program there:

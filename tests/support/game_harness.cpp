@@ -48,6 +48,19 @@ void GameHarness::dragTo(int slot, float left, float top)
     platform.release(left + grabX, top + grabY);
 }
 
+void GameHarness::dropAt(int slot, float left, float top)
+{
+    Picture &first = s().lcard[slot], &second = s().rcard[slot];
+    s().Text1 = toText(slot);
+    s().mu = first.Tag;
+    s().md = second.Tag;
+    s().dragOrigin = {first.Left, first.Top, second.Left, second.Top};
+    first.Left = second.Left = left;
+    first.Top = top;
+    second.Top = top + 420;
+    game.domook();
+}
+
 bool GameHarness::untilPlayersTurn(std::int64_t limitMs)
 {
     return platform.advanceUntil(

@@ -9,6 +9,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace pipstone::test {
 
@@ -45,6 +46,9 @@ public:
     // Drags the tile of a slot so that its first half's top-left corner ends
     // at (left, top), and releases it there.
     void dragTo(int slot, float left, float top);
+    // Leaves the tile of a slot as such a drag drops it, and lays it (or
+    // sends it back) without the mouse: the placement alone.
+    void dropAt(int slot, float left, float top);
     // Presses and releases a push button with the mouse.
     void click(ButtonId button) { platform.click(button); }
     void advance(std::int64_t ms) { platform.advance(ms); }
@@ -62,6 +66,13 @@ public:
     HeadlessPlatform platform;
     GameWindow game;
 };
+
+// Where the halves of a slot stand: the first's Left and Top, the second's.
+using Spot = std::tuple<float, float, float, float>;
+inline Spot spotOf(const GameState &s, int slot)
+{
+    return {s.lcard[slot].Left, s.lcard[slot].Top, s.rcard[slot].Left, s.rcard[slot].Top};
+}
 
 // Where every tile lies and what the counts, ends, status and totals say:
 // what a step that went on would change.
