@@ -99,7 +99,7 @@ public:
         double waitMs;
         bool pumpAfterEachWait;
     };
-    void fly(float &coordinate, Flight flight);
+    void fly(Shown<float> &coordinate, Flight flight);
     void PushButton3_Click();
 
     // Scoring (scoring/).
@@ -227,6 +227,10 @@ private:
     LastCount playerCount_;
     LastCount computerCount_;
     LastArrangement arranged_;
+    // The write and shown stamps when the periodic check last set which
+    // halves take the mouse (turns/blocked_turns.cpp); stamps never reach
+    // the first value.
+    std::array<std::uint64_t, 2> mouseTakersSetAt_{UINT64_MAX, UINT64_MAX};
 };
 
 } // namespace pipstone

@@ -15,20 +15,20 @@ namespace pipstone {
 
 // Stacking order shared by every painted control: a higher z is drawn above.
 struct Stacked {
-    long z = 0;
+    Shown<long> z = 0;
 };
 
 // A picture control: one half of a tile, or the hidden template of a half.
 struct Picture : Stacked {
     TileLeft Left = 0;
     TileTop Top = 0;
-    float Width = 405;
-    float Height = 405;
-    int picture = 0; // 1..16, 0 before the first picture is set
-    bool Visible = false;
-    bool Enabled = true;
+    Shown<float> Width = 405;
+    Shown<float> Height = 405;
+    Shown<int> picture = 0; // 1..16, 0 before the first picture is set
+    Shown<bool> Visible = false;
+    Shown<bool> Enabled = true; // takes the mouse
     NumberText Tag;
-    bool exists = false;     // created from the template at the deal
+    Shown<bool> exists = false; // created from the template at the deal
     bool handPointer = false; // shows the grabbing hand while the mouse is over it
 };
 
@@ -39,15 +39,15 @@ struct Rgb {
 
 // A rounded rectangle drawn under the tiles.
 struct Shape : Stacked {
-    float Left = 0;
-    float Top = 0;
-    float Width = 0;
-    float Height = 0;
-    bool Visible = true;
-    Rgb BorderColor;
-    int BorderWidth = 1;
-    bool filled = false;
-    Rgb FillColor{255, 255, 255};
+    Shown<float> Left = 0;
+    Shown<float> Top = 0;
+    Shown<float> Width = 0;
+    Shown<float> Height = 0;
+    Shown<bool> Visible = true;
+    Shown<Rgb> BorderColor;
+    Shown<int> BorderWidth = 1;
+    Shown<bool> filled = false;
+    Shown<Rgb> FillColor = Rgb{255, 255, 255};
     std::string Tag;
     int repaints = 0; // how often the shape was asked to repaint itself
 };
@@ -85,13 +85,13 @@ struct PushButton {
 
 // The tile that flies across the board: a box with the two halves in it.
 struct CoverBox : Stacked {
-    float Left = 8880;
-    float Top = 45;
+    Shown<float> Left = 8880;
+    Shown<float> Top = 45;
     float Width = 500;
     float Height = 900;
-    bool Visible = false;
-    int CoverU = 8; // picture of the upper half (400 x 400 at 0, 0)
-    int CoverD = 8; // picture of the lower half (405 x 405 at 0, 420)
+    Shown<bool> Visible = false;
+    Shown<int> CoverU = 8; // picture of the upper half (400 x 400 at 0, 0)
+    Shown<int> CoverD = 8; // picture of the lower half (405 x 405 at 0, 420)
 };
 
 struct Timer {

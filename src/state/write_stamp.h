@@ -17,19 +17,29 @@ inline thread_local std::uint64_t writeStamp = 0;
 // alone.
 inline thread_local std::uint64_t leftStamp = 0;
 
+// Goes up whenever anything else the board paints changes: whether a control
+// shows, its stacking, size and picture, a mark's frame and colours, the
+// flying tile. With the two stamps above it tells the window that the board
+// still shows what it showed, without looking at every control.
+inline thread_local std::uint64_t shownStamp = 0;
+
 struct WriteStampCounter {
     static std::uint64_t &value() { return writeStamp; }
 };
 struct LeftStampCounter {
     static std::uint64_t &value() { return leftStamp; }
 };
+struct ShownStampCounter {
+    static std::uint64_t &value() { return shownStamp; }
+};
 
 // A value whose every change moves its stamp on: a tile half's coordinate in
-// twips, an entry of a hand (the slot it names, 0 for none).
+// twips, an entry of a hand (the slot it names, 0 for none), a painted
+// control's look.
 template <typename T, typename Counter = WriteStampCounter>
 class Stamped {
 public:
-    constexpr Stamped(T value = 0)
+    constexpr Stamped(T value = T{})
         : value_(value)
     {
     }
@@ -43,7 +53,7 @@ public:
         }
         return *this;
     }
-    constexpr operator T() const { return value_; }
+    constexpr operator const T &() const { return value_; }
 
 private:
     T value_;
@@ -52,5 +62,7 @@ private:
 using TileLeft = Stamped<float, LeftStampCounter>;
 using TileTop = Stamped<float>;
 using HandEntry = Stamped<int>;
+template <typename T>
+using Shown = Stamped<T, ShownStampCounter>;
 
 } // namespace pipstone

@@ -23,8 +23,14 @@ void GameWindow::Timer2_Timer()
     writeScore(s_.playerscore.Caption, readInt(s_.ppsc));
     variableppmove();
     variableccmove();
-    for (int i = 1; i <= kSlots; ++i)
-        s_.lcard[i].Enabled = s_.lcard[i].Top > kPlayerRowLine;
+    // Only the halves below the line take the mouse. That follows from the
+    // Tops and the flags alone: while neither stamp has moved since the flags
+    // were last set, they are still as set.
+    if (mouseTakersSetAt_ != std::array{writeStamp, shownStamp}) {
+        for (int i = 1; i <= kSlots; ++i)
+            s_.lcard[i].Enabled = s_.lcard[i].Top > kPlayerRowLine;
+        mouseTakersSetAt_ = {writeStamp, shownStamp};
+    }
     s_.faceset = s_.lcard[kSlots].Enabled ? 0 : 9; // as the last slot lies
     // While the player holds a tile it has left the row and is not counted:
     // the check waits for the release before it ends the hand or passes.

@@ -41,7 +41,7 @@ TEST(ComputerMove, OpensWithTheFirstTileOfItsList)
     EXPECT_EQ(h.platform.boxes[0].text, "Computer Will Start");
     EXPECT_EQ(h.platform.boxes[0].title, "Pipstone");
     EXPECT_EQ(spotOf(h.s(), 19), std::make_tuple(6025.f, 4000.f, 6450.f, 4000.f));
-    EXPECT_EQ(std::make_pair(h.s().lcard[19].z, h.s().rcard[19].z), std::make_pair(h.s().zTop - 1, h.s().zTop));
+    EXPECT_EQ((std::pair<long, long>(h.s().lcard[19].z, h.s().rcard[19].z)), std::make_pair(h.s().zTop - 1, h.s().zTop));
     EXPECT_EQ(h.s().cu + h.s().cd + h.s().first[0] + h.s().cno, "3316");
     EXPECT_EQ(readInt(h.s().csc), csc - 6);
     EXPECT_LT(h.s().lcard[15].Top, 1000); // [2|3] stays in the computer's row

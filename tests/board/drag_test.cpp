@@ -37,7 +37,7 @@ TEST(Drag, ATileLetGoWithoutMovingOrInsideTheHandRowGoesBackExactly)
         EXPECT_EQ(h.s().first[0] + h.s().pno, "07") << moved; // no placement
         EXPECT_TRUE(timer1Runs(h)) << moved;
         EXPECT_FALSE(h.s().Shmove.Visible) << moved;
-        EXPECT_EQ(std::make_pair(h.s().lcard[kSlot].z, h.s().rcard[kSlot].z), std::make_pair(h.s().zTop - 1, h.s().zTop));
+        EXPECT_EQ((std::pair<long, long>(h.s().lcard[kSlot].z, h.s().rcard[kSlot].z)), std::make_pair(h.s().zTop - 1, h.s().zTop));
     }
 }
 

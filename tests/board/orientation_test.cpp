@@ -41,7 +41,7 @@ TEST(Orientation, PutsBothHalvesWhereTheCodeSaysTurningAQuarterAtATime)
         // The tile shows the faces of its cell at once: turned (pips + 10)
         // when it lies, upright (pips + 1) when it stands.
         const int offset = c.firstTop == c.secondTop ? 10 : 1;
-        EXPECT_EQ(std::make_pair(h.s().lcard[9].picture, h.s().rcard[9].picture),
+        EXPECT_EQ((std::pair<int, int>(h.s().lcard[9].picture, h.s().rcard[9].picture)),
                   std::make_pair(readInt(h.s().lcard[9].Tag) + offset, readInt(h.s().rcard[9].Tag) + offset));
     }
 }

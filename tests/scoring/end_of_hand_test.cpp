@@ -68,7 +68,7 @@ TEST(EndOfHand, TheComputersTilesShowFaceUpWhileTheResultIsRead)
     h.s().lcard[1].Top = 60, h.s().rcard[1].Top = 480;
     endHandWith(h, "0", "31", "0", "0");
     for (int slot : {1, 15, 16, 17, 18, 19, 20, 21}) {
-        EXPECT_EQ(std::make_pair(seen.lcard[slot].picture, seen.rcard[slot].picture),
+        EXPECT_EQ((std::pair<int, int>(seen.lcard[slot].picture, seen.rcard[slot].picture)),
                   std::make_pair(readInt(seen.lcard[slot].Tag) + 1, readInt(seen.rcard[slot].Tag) + 1)) << slot;
         EXPECT_EQ(seen.lcard[slot].Top, 60) << slot;
     }

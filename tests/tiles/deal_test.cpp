@@ -27,7 +27,7 @@ TEST(Deal, LaysOutTheStockAndBothHandsAndFillsTheLists)
                   stock ? std::make_tuple(540.f, stockTop, 120.f, stockTop)
                         : std::make_tuple(rowLeft, player ? 7675.f : 60.f, rowLeft, player ? 8095.f : 480.f));
         EXPECT_EQ(s.cardrot[i], stock ? 2 : 1);
-        EXPECT_EQ(std::make_pair(first.picture, second.picture),
+        EXPECT_EQ((std::pair<int, int>(first.picture, second.picture)),
                   player ? std::make_pair(std::stoi(first.Tag) + 1, std::stoi(second.Tag) + 1) : std::make_pair(8, 8));
         EXPECT_EQ(first.Enabled && second.Enabled, player);
     }

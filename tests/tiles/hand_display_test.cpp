@@ -47,7 +47,7 @@ TEST(HandDisplay, EachPlaceShowsItsPictures)
         const int repaints = h.platform.repaints;
         show(h, c.slot, c.left, c.top, c.secondLeft, c.secondTop);
         EXPECT_EQ(h.platform.repaints - repaints, c.first == back ? 0 : 1) << "a face is painted at once";
-        EXPECT_EQ(std::make_pair(h.s().lcard[c.slot].picture, h.s().rcard[c.slot].picture), std::make_pair(c.first, c.second));
+        EXPECT_EQ((std::pair<int, int>(h.s().lcard[c.slot].picture, h.s().rcard[c.slot].picture)), std::make_pair(c.first, c.second));
         EXPECT_EQ(h.s().lcard[c.slot].Left, c.left) << "the display moves nothing";
         EXPECT_EQ(h.s().rcard[c.slot].Top, c.secondTop);
         if (c.first == back || c.slot == 15) { // never enabled again

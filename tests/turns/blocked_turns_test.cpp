@@ -99,5 +99,29 @@ TEST(BlockedTurns, NoPassNorEndWhileThePlayerHoldsTheOnlyFittingTile)
     EXPECT_EQ(h.s().lStatus.Caption, kComputerTurn);
 }
 
+// Only the halves in the player's row take the mouse: the periodic check sets
+// that at every tick from where each half lies, over whatever set it since.
+TEST(BlockedTurns, EachTickLetsOnlyThePlayersRowTakeTheMouse)
+{
+    const struct {
+        const char *name;
+        void (*change)(GameState &);
+        int slot;
+        bool takesTheMouse;
+    } cases[] = {
+        {"a flag cleared in the row", [](GameState &s) { s.lcard[22].Enabled = false; }, 22, true},
+        {"a flag set in the computer's row", [](GameState &s) { s.lcard[15].Enabled = true; }, 15, false},
+        {"a half lifted out of the row", [](GameState &s) { s.lcard[23].Top = 5000; }, 23, false},
+        {"a half let down into the row", [](GameState &s) { s.lcard[16].Top = 7675; }, 16, true},
+    };
+    for (const auto &c : cases) {
+        GameHarness h;
+        h.advance(300);
+        c.change(h.s());
+        h.advance(150);
+        EXPECT_EQ(h.s().lcard[c.slot].Enabled, c.takesTheMouse) << c.name;
+    }
+}
+
 } // namespace
 } // namespace pipstone::test

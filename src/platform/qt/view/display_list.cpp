@@ -1,5 +1,8 @@
 #include "platform/qt/view/display_list.h"
 
+// own
+#include "state/write_stamp.h"
+
 // std
 #include <bit>
 #include <cstdint>
@@ -119,8 +122,14 @@ void DisplayListBuilder::sortByStacking()
     }
 }
 
+DisplayListBuilder::Stamps DisplayListBuilder::stampsOf(const GameState &state)
+{
+    return {&state, writeStamp, leftStamp, shownStamp};
+}
+
 void DisplayListBuilder::build(const GameState &s, DisplayList &list)
 {
+    controlsSeen_ = stampsOf(s);
     layered_.clear();
     shapes_.clear();
     pictures_.clear();
@@ -160,14 +169,24 @@ void DisplayListBuilder::build(const GameState &s, DisplayList &list)
     built_ = true;
 }
 
+bool DisplayListBuilder::stillShows(const GameState &s, const DisplayList &list)
+{
+    if (!built_)
+        return false;
+    if (const Stamps now = stampsOf(s); now != controlsSeen_) {
+        if (!controlsStillShow(s))
+            return false;
+        controlsSeen_ = now;
+    }
+    return labelsStillShow(s, list);
+}
+
 // The same walk as build(), comparing each control with what it was then
 // instead of writing the list: a control that did not show and still does
 // not costs one test. A control whose z changed counts as a change, though
 // the stacking order may be the same.
-bool DisplayListBuilder::stillShows(const GameState &s, const DisplayList &list) const
+bool DisplayListBuilder::controlsStillShow(const GameState &s) const
 {
-    if (!built_)
-        return false;
     bool same = true;
     std::size_t shape = 0;
     std::size_t picture = 0;
@@ -180,6 +199,12 @@ bool DisplayListBuilder::stillShows(const GameState &s, const DisplayList &list)
         }();
         same = same && shows == seen.shows && (!shows || (z == seen.z && paintsAsBefore(item(), seen.item)));
     });
+    return same;
+}
+
+bool DisplayListBuilder::labelsStillShow(const GameState &s, const DisplayList &list) const
+{
+    bool same = true;
     std::size_t label = 0;
     visitLabels(s, [&](const Label &l) {
         const int at = textAt_[label++];

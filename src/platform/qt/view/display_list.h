@@ -4,6 +4,7 @@
 #include "state/game_state.h"
 
 // std
+#include <cstdint>
 #include <string>
 #include <variant>
 #include <vector>
@@ -60,7 +61,7 @@ public:
     // Writes what `state` shows into `list`, reusing the list's storage.
     void build(const GameState &state, DisplayList &list);
     // True when `list`, the list this builder built last, still shows `state`.
-    bool stillShows(const GameState &state, const DisplayList &list) const;
+    bool stillShows(const GameState &state, const DisplayList &list);
 
 private:
     // A control that shows, with its place in the stacking order.
@@ -69,6 +70,21 @@ private:
         DrawnItem item;
     };
     void sortByStacking();
+    bool controlsStillShow(const GameState &state) const;
+    bool labelsStillShow(const GameState &state, const DisplayList &list) const;
+
+    // The state and its stamps when its controls were last found to paint as
+    // the list has them. While no stamp has moved, none of them can paint
+    // differently, and they are not looked at. Labels are always compared.
+    struct Stamps {
+        const GameState *state = nullptr;
+        std::uint64_t written = 0;
+        std::uint64_t left = 0;
+        std::uint64_t shown = 0;
+        bool operator==(const Stamps &) const = default;
+    };
+    static Stamps stampsOf(const GameState &state);
+    Stamps controlsSeen_;
 
     // A control as the last list took it: whether it showed, its z and what
     // it painted. Kept by kind, so that a look compares plain fields.

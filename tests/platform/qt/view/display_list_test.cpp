@@ -79,6 +79,11 @@ TEST(DisplayList, OnlyVisibleChangesMakeADifferentList)
         {"half hidden", [](GameState &s) { s.lcard[2].Visible = false; }, true},
         {"half gone", [](GameState &s) { s.lcard[1].exists = false; }, true},
         {"flying tile shown", [](GameState &s) { s.Cover.Visible = true; }, true},
+        {"flying tile moved", [](GameState &s) { s.Cover.Visible = true; s.Cover.Left = 5000; }, true},
+        {"cell moved", [](GameState &s) { s.Shl[3].Top = s.Shl[3].Top + 15; }, true},
+        {"cell border colour", [](GameState &s) { s.Shl[3].BorderColor = Rgb{9, 9, 9}; }, true},
+        {"cell emptied", [](GameState &s) { s.Shl[3].filled = false; }, true},
+        {"cell sent back", [](GameState &s) { s.sendToBack(s.Shl[3]); }, true},
         {"hidden flying tile's picture", [](GameState &s) { s.Cover.CoverD = 3; }, false},
         {"label font", [](GameState &s) { s.Label2.font.points = 20; }, true},
         {"label hidden", [](GameState &s) { s.lStatus.Visible = false; }, true},
@@ -97,6 +102,20 @@ TEST(DisplayList, OnlyVisibleChangesMakeADifferentList)
         EXPECT_EQ(displayListOf(s) != before, c.shows) << c.name;
         EXPECT_EQ(builder.stillShows(s, before), !c.shows) << c.name;
     }
+}
+
+// A builder answers for the list it built last and the state it built it
+// from: another state with other tiles does not show as that list.
+TEST(DisplayList, AnotherStateIsLookedAt)
+{
+    GameState first;
+    GameState second;
+    showHalf(second.lcard[1], 2000, 7675, 1).picture = 3;
+    DisplayListBuilder builder;
+    DisplayList list;
+    builder.build(second, list);
+    builder.build(first, list);
+    EXPECT_FALSE(builder.stillShows(second, list));
 }
 
 } // namespace
