@@ -10,25 +10,25 @@
 
 namespace pipstone {
 
+// Each arm shows its cells up to its counter, grey and sent to the back in
+// order, the right arm's first; the rest are hidden. Every cell is written
+// once, as its look changes.
 void GameWindow::drawshape()
 {
     constexpr Rgb kLightGrey{224, 224, 224};
-    for (int k = 0; k < kCells; ++k) {
-        for (Shape *cell : {&s_.Shl[k], &s_.Shr[k]}) {
-            cell->Visible = false;
-            cell->filled = true;
-            cell->FillColor = kLightGrey;
-        }
-    }
-    const auto showUpTo = [this](std::array<Shape, kCells> &arm, const std::string &counter) {
+    const auto drawArm = [this](std::array<Shape, kCells> &arm, const std::string &counter) {
         const int last = std::min(readInt(counter), kCells - 1);
-        for (int k = 0; k <= last; ++k) {
-            arm[k].Visible = true;
-            s_.sendToBack(arm[k]);
+        for (int k = 0; k < kCells; ++k) {
+            Shape &cell = arm[k];
+            cell.filled = true;
+            cell.FillColor = kLightGrey;
+            cell.Visible = k <= last;
+            if (k <= last)
+                s_.sendToBack(cell);
         }
     };
-    showUpTo(s_.Shr, s_.first[1]);
-    showUpTo(s_.Shl, s_.first[2]);
+    drawArm(s_.Shr, s_.first[1]);
+    drawArm(s_.Shl, s_.first[2]);
 }
 
 } // namespace pipstone

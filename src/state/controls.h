@@ -39,15 +39,15 @@ struct Rgb {
 
 // A rounded rectangle drawn under the tiles.
 struct Shape : Stacked {
-    Shown<float> Left = 0;
-    Shown<float> Top = 0;
-    Shown<float> Width = 0;
-    Shown<float> Height = 0;
-    Shown<bool> Visible = true;
-    Shown<Rgb> BorderColor;
-    Shown<int> BorderWidth = 1;
-    Shown<bool> filled = false;
-    Shown<Rgb> FillColor = Rgb{255, 255, 255};
+    MarkField<float> Left = 0;
+    MarkField<float> Top = 0;
+    MarkField<float> Width = 0;
+    MarkField<float> Height = 0;
+    MarkField<bool> Visible = true;
+    MarkField<Rgb> BorderColor;
+    MarkField<int> BorderWidth = 1;
+    MarkField<bool> filled = false;
+    MarkField<Rgb> FillColor = Rgb{255, 255, 255};
     std::string Tag;
     int repaints = 0; // how often the shape was asked to repaint itself
 };

@@ -59,6 +59,30 @@ private:
     T value_;
 };
 
+// A field of a board mark. The marks are written only when the board
+// changes, and then every cell of the chain at once: a write moves the shown
+// stamp on without first comparing the value.
+template <typename T>
+class MarkField {
+public:
+    constexpr MarkField(T value = T{})
+        : value_(value)
+    {
+    }
+    MarkField(const MarkField &) = default;
+    MarkField &operator=(const MarkField &other) { return *this = other.value_; }
+    MarkField &operator=(T value)
+    {
+        value_ = value;
+        ++shownStamp;
+        return *this;
+    }
+    constexpr operator const T &() const { return value_; }
+
+private:
+    T value_;
+};
+
 using TileLeft = Stamped<float, LeftStampCounter>;
 using TileTop = Stamped<float>;
 using HandEntry = Stamped<int>;
