@@ -30,9 +30,10 @@ void TextWindow::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const Label *label : {&fields_.Label2, &fields_.Label3, &fields_.compscore, &fields_.Label5, &fields_.Label4,
                                &fields_.playerscore, &fields_.lStatus}) {
-        painter.setFont(toQFont(label->font));
-        painter.setPen(toQColor(label->font.color));
-        const Qt::Alignment alignment = Qt::AlignTop | (label->font.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+        const Font &font = label->font;
+        painter.setFont(toQFont(font));
+        painter.setPen(toQColor(font.color));
+        const Qt::Alignment alignment = Qt::AlignTop | (font.centred ? Qt::AlignHCenter : Qt::AlignLeft);
         painter.drawText(pixelRect(label->Left, label->Top, label->Width, label->Height), alignment | Qt::TextDontClip,
                          QString::fromStdString(label->Caption));
     }

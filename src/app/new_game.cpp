@@ -20,7 +20,7 @@ void GameWindow::PushButton1_Click()
         s_.rcard[i] = Picture{};
     }
     ++s_.Shape3.repaints;
-    s_.lblStatusBar.Caption.clear();
+    s_.lblStatusBar.Caption = "";
     s_.first = {"0", "0", "0"};
     drawshape();
     s_.cd = "0";

@@ -107,7 +107,7 @@ void GameWindow::flyComputerTile()
     const int t = readInt(s_.Text1);
     Picture &first = s_.lcard[t];
     Picture &second = s_.rcard[t];
-    s_.lblStatusBar.Caption.assign("Computer Choose Card   ").append(first.Tag).append(" / ").append(second.Tag);
+    s_.lblStatusBar.Caption.join("Computer Choose Card   ", first.Tag, " / ", second.Tag);
     s_.Cover.Left = first.Left;
     s_.Cover.Top = first.Top;
     s_.Label10 = toText(std::lround(first.Left));

@@ -89,7 +89,7 @@ void GameWindow::lcard_MouseMove(int index, int button, int, float x, float y)
 // in place: it changes with every move of a drag.
 void GameWindow::showChosenTile()
 {
-    s_.lblStatusBar.Caption.assign("You Choose Card  ").append(s_.mu).append(" / ").append(s_.md);
+    s_.lblStatusBar.Caption.join("You Choose Card  ", s_.mu, " / ", s_.md);
 }
 
 void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float y)

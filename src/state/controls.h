@@ -2,6 +2,7 @@
 
 // own
 #include "state/number_text.h"
+#include "state/shown_text.h"
 #include "state/write_stamp.h"
 
 // std
@@ -62,14 +63,14 @@ struct Font {
 };
 
 struct Label {
-    std::string Caption;
-    float Left = 0;
-    float Top = 0;
-    float Width = 0;
-    float Height = 0;
-    Font font;
+    ShownText Caption;
+    Shown<float> Left = 0;
+    Shown<float> Top = 0;
+    Shown<float> Width = 0;
+    Shown<float> Height = 0;
+    Shown<Font> font;
     bool autoSize = false;
-    bool Visible = true;
+    Shown<bool> Visible = true;
 };
 
 struct PushButton {

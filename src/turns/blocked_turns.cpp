@@ -19,8 +19,8 @@ void GameWindow::Timer2_Timer()
 {
     using Work = OneThingAtATime::Work;
     auto tick = activity_.tick(Work::Timer2Tick);
-    writeScore(s_.compscore.Caption, readInt(s_.ccsc));
-    writeScore(s_.playerscore.Caption, readInt(s_.ppsc));
+    s_.compscore.Caption = formatScore(readInt(s_.ccsc));
+    s_.playerscore.Caption = formatScore(readInt(s_.ppsc));
     variableppmove();
     variableccmove();
     // Only the halves below the line take the mouse. That follows from the

@@ -54,12 +54,12 @@ TEST(Orientation, HandsTheTurnOverRecountsForTheNewEndsAndShowsTheNextCells)
     h.s().first[1] = "2"; // the right arm's counter, moved on by the placement
     rotate(h, "4", "4900", "4045");
     EXPECT_TRUE(h.s().Shr[2].Visible && !h.s().Shr[3].Visible);
-    EXPECT_EQ(std::make_pair(h.s().lStatus.Caption, h.s().lStatus.Top), std::make_pair(kComputerTurn, 1100.f));
+    EXPECT_EQ((std::pair<std::string, float>(h.s().lStatus.Caption, h.s().lStatus.Top)), std::make_pair(kComputerTurn, 1100.f));
     // Player 36 44 45 46 55 56 66: 44 twice, 45 and 46. Computer 23 24 25 26 33 34 35: 24, 34.
     EXPECT_EQ(h.s().AvPmove + h.s().AvCmove, "42");
     EXPECT_EQ(h.s().List1.size(), 7u);
     rotate(h, "4", "5800", "4045"); // the computer's tile hands the turn back
-    EXPECT_EQ(std::make_pair(h.s().lStatus.Caption, h.s().lStatus.Top), std::make_pair(kYourTurn, 7100.f));
+    EXPECT_EQ((std::pair<std::string, float>(h.s().lStatus.Caption, h.s().lStatus.Top)), std::make_pair(kYourTurn, 7100.f));
 }
 
 TEST(Orientation, AnInvalidCodeOrSlotLeavesEveryTileWhereItIs)

@@ -15,8 +15,8 @@ constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kGrey{224, 224, 224};
 using Look = std::tuple<std::string, float, float, float, float, std::string, double, bool, bool, Rgb>;
 template <class Control> Look lookOf(const Control &c)
 {
-    return {c.Caption, c.Left, c.Top, c.Width, c.Height, c.font.family, c.font.points, c.font.bold, c.font.centred,
-            c.font.color};
+    const Font &font = c.font;
+    return {c.Caption, c.Left, c.Top, c.Width, c.Height, font.family, font.points, font.bold, font.centred, font.color};
 }
 
 // Place, border, fill and visibility of a board mark.

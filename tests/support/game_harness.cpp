@@ -95,7 +95,7 @@ std::string snapshot(const GameState &s)
         for (const Picture *half : {&s.lcard[i], &s.rcard[i]})
             out << half->Left << ',' << half->Top << ',' << half->Visible << ';';
     for (const std::string *field : {&s.cu.text(), &s.cd.text(), &s.pno, &s.cno, &s.psc, &s.csc, &s.pull, &s.first[0], &s.first[1],
-                                     &s.first[2], &s.lStatus.Caption, &s.compscore.Caption, &s.playerscore.Caption,
+                                     &s.first[2], &s.lStatus.Caption.text(), &s.compscore.Caption.text(), &s.playerscore.Caption.text(),
                                      &s.max, &s.Text1, &s.ccsc})
         out << *field << '|';
     out << s.PushButton3.Enabled << s.endflag;

@@ -56,7 +56,7 @@ TEST(BlockedTurns, ASideWithoutAMovePassesWithAMessageOnlyOnAnEmptyStock)
         ASSERT_EQ(h.platform.boxes.size(), 1u);
         EXPECT_EQ(h.platform.boxes[0].text, p.text);
         EXPECT_EQ(h.platform.boxes[0].title, kPassTitle);
-        EXPECT_EQ(std::make_pair(h.s().lStatus.Caption, h.s().lStatus.Top), std::make_pair(p.statusAfter, 1100.f));
+        EXPECT_EQ((std::pair<std::string, float>(h.s().lStatus.Caption, h.s().lStatus.Top)), std::make_pair(p.statusAfter, 1100.f));
         EXPECT_EQ(h.s().first[1] + h.s().first[2], "00"); // passed, not played
     }
 }

@@ -80,7 +80,7 @@ TEST(TurnStatus, NobodyMovesOnceTheHandIsOver)
             EXPECT_EQ(s.first[1] + s.first[2] + s.cu + s.cd, ends);
             EXPECT_EQ(s.lcard[computer ? 15 : 22].Top, computer ? 60 : 7675);
             EXPECT_EQ(h.game.activity().deepest(OneThingAtATime::Work::Placement), 0);
-            EXPECT_EQ(std::make_pair(s.lStatus.Top, s.facemul), std::make_pair(statusTop, 0));
+            EXPECT_EQ((std::pair<float, int>(s.lStatus.Top, s.facemul)), std::make_pair(statusTop, 0));
             EXPECT_TRUE(h.platform.boxes.empty());
         }
     }

@@ -35,7 +35,7 @@ constexpr float kClientHeight = 9375;
 // Width does not tell: about 170 twips a letter in the game's fonts.
 float shownWidth(const Label &l)
 {
-    return l.autoSize ? std::max(l.Width, 170.0f * static_cast<float>(l.Caption.size())) : l.Width;
+    return l.autoSize ? std::max<float>(l.Width, 170.0f * static_cast<float>(l.Caption.size())) : static_cast<float>(l.Width);
 }
 
 class BoardAccessible;

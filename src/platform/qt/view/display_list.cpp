@@ -129,7 +129,7 @@ DisplayListBuilder::Stamps DisplayListBuilder::stampsOf(const GameState &state)
 
 void DisplayListBuilder::build(const GameState &s, DisplayList &list)
 {
-    controlsSeen_ = stampsOf(s);
+    lookedAt_ = stampsOf(s);
     layered_.clear();
     shapes_.clear();
     pictures_.clear();
@@ -173,12 +173,13 @@ bool DisplayListBuilder::stillShows(const GameState &s, const DisplayList &list)
 {
     if (!built_)
         return false;
-    if (const Stamps now = stampsOf(s); now != controlsSeen_) {
-        if (!controlsStillShow(s))
-            return false;
-        controlsSeen_ = now;
-    }
-    return labelsStillShow(s, list);
+    const Stamps now = stampsOf(s);
+    if (now == lookedAt_)
+        return true;
+    if (!controlsStillShow(s) || !labelsStillShow(s, list))
+        return false;
+    lookedAt_ = now;
+    return true;
 }
 
 // The same walk as build(), comparing each control with what it was then

@@ -73,9 +73,9 @@ private:
     bool controlsStillShow(const GameState &state) const;
     bool labelsStillShow(const GameState &state, const DisplayList &list) const;
 
-    // The state and its stamps when its controls were last found to paint as
-    // the list has them. While no stamp has moved, none of them can paint
-    // differently, and they are not looked at. Labels are always compared.
+    // The state and its stamps when it was last found to show as the list
+    // has it. While no stamp has moved, nothing on the board can paint
+    // differently, and nothing is looked at.
     struct Stamps {
         const GameState *state = nullptr;
         std::uint64_t written = 0;
@@ -84,7 +84,7 @@ private:
         bool operator==(const Stamps &) const = default;
     };
     static Stamps stampsOf(const GameState &state);
-    Stamps controlsSeen_;
+    Stamps lookedAt_;
 
     // A control as the last list took it: whether it showed, its z and what
     // it painted. Kept by kind, so that a look compares plain fields.

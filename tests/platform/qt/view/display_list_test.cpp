@@ -85,7 +85,8 @@ TEST(DisplayList, OnlyVisibleChangesMakeADifferentList)
         {"cell emptied", [](GameState &s) { s.Shl[3].filled = false; }, true},
         {"cell sent back", [](GameState &s) { s.sendToBack(s.Shl[3]); }, true},
         {"hidden flying tile's picture", [](GameState &s) { s.Cover.CoverD = 3; }, false},
-        {"label font", [](GameState &s) { s.Label2.font.points = 20; }, true},
+        {"label font", [](GameState &s) { s.Label2.font = Font{"Arial", 20, true, false, Rgb{}}; }, true},
+        {"label moved", [](GameState &s) { s.lStatus.Top = 1100; }, true},
         {"label hidden", [](GameState &s) { s.lStatus.Visible = false; }, true},
     };
     for (const auto &c : cases) {
