@@ -33,7 +33,7 @@ void GameWindow::computerOpening(bool &placed)
             s = s_.chand[i];
     if (s == 0)
         return;
-    s_.Text1 = toText(s);
+    writeWhole(s_.Text1, s);
     s_.cu = s_.lcard[s].Tag;
     s_.cd = s_.rcard[s].Tag;
     s_.first[0] = "1";
@@ -68,7 +68,7 @@ bool GameWindow::computerTurn()
                 const double pips = readNumber(half->Tag);
                 if (pips == left || pips == right) {
                     addTo(s_.AvCmove, 1);
-                    s_.Text1 = toText(s);
+                    writeWhole(s_.Text1, s);
                     found = true;
                 }
             }
@@ -82,8 +82,8 @@ bool GameWindow::computerTurn()
                 return;
             s_.parkLeft = kParkLeft;
             s_.parkTop = parkTop;
-            s_.Label8 = toText(std::lround(cell.Left));
-            s_.Label9 = toText(std::lround(cell.Top));
+            writeWhole(s_.Label8, std::lround(cell.Left));
+            writeWhole(s_.Label9, std::lround(cell.Top));
             s_.creveal = 1;
         };
         chooseEnd(s_.cu, kParkTopLeftEnd, s_.Shl[readInt(s_.first[2])]);
@@ -110,7 +110,7 @@ void GameWindow::flyComputerTile()
     s_.lblStatusBar.Caption.assign("Computer Choose Card   ").append(first.Tag).append(" / ").append(second.Tag);
     s_.Cover.Left = first.Left;
     s_.Cover.Top = first.Top;
-    s_.Label10 = toText(std::lround(first.Left));
+    writeWhole(s_.Label10, std::lround(first.Left));
 
     first.Visible = second.Visible = false;
     s_.facemul = 1;

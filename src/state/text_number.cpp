@@ -85,7 +85,7 @@ void addTo(std::string &field, long long delta)
         field[0] = static_cast<char>('0' + plain + delta);
         return;
     }
-    writeNumber(field, (plain >= 0 ? plain : std::llround(detail::readGeneralNumber(field))) + delta);
+    writeWhole(field, (plain >= 0 ? plain : std::llround(detail::readGeneralNumber(field))) + delta);
 }
 
 } // namespace pipstone

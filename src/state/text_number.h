@@ -1,6 +1,7 @@
 #pragma once
 
 // std
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,10 @@ inline int readInt(std::string_view text)
 }
 
 namespace detail {
+// "00", "01", ... "99": two digits at a time.
+inline constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                      "8081828384858687888990919293949596979899";
 std::string wideText(long long value, std::size_t width);
 } // namespace detail
 
@@ -61,6 +66,31 @@ inline std::string toText(long long value)
     if (value >= 10 && value < 100) // slot numbers, hand totals
         return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
     return detail::wideText(value, 1);
+}
+
+// Writes the shortest decimal text of a whole number into `field`, in place:
+// what toText(value) gives. The moves write cell positions, slot numbers and
+// pips this way many times a hand; a field that holds as many digits already
+// has them overwritten without a library call.
+inline void writeWhole(std::string &field, long long value)
+{
+    if (value >= 0 && value < 100000) { // every position, slot number and count
+        auto rest = static_cast<unsigned>(value);
+        const std::size_t count = rest < 10 ? 1 : rest < 100 ? 2 : rest < 1000 ? 3 : rest < 10000 ? 4 : 5;
+        if (field.size() != count)
+            field.resize(count);
+        char *out = field.data() + count; // filled from the last digit back
+        for (; rest >= 100; rest /= 100) {
+            out -= 2;
+            std::memcpy(out, detail::kDigitPairs + 2 * (rest % 100), 2);
+        }
+        if (rest >= 10)
+            std::memcpy(out - 2, detail::kDigitPairs + 2 * rest, 2);
+        else
+            out[-1] = static_cast<char>('0' + rest);
+        return;
+    }
+    field = detail::wideText(value, 1);
 }
 
 // Writes a match total with at least three digits into `field`, in place:

@@ -70,9 +70,16 @@ TEST(TextNumber, WholeNumbersWriteWithTheirLeastDigits)
         {101, "101", "101", "101"},     {999, "999", "999", "999"},     {1000, "1000", "1000", "1000"},
         {4925, "4925", "4925", "4925"}, {9999, "9999", "9999", "9999"}, {10000, "10000", "10000", "10000"},
         {-3, "-3", "-03", "-003"},      {-5, "-5", "-05", "-005"},      {-10, "-10", "-10", "-010"},
+        {4060, "4060", "4060", "4060"}, {99999, "99999", "99999", "99999"}, {100000, "100000", "100000", "100000"},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(toText(c.value), c.shortest) << c.value;
+        // Written in place over a shorter, an equally long and a longer text.
+        for (const char *before : {"", "7", "1234", "123456789"}) {
+            std::string field = before;
+            writeWhole(field, c.value);
+            EXPECT_EQ(field, c.shortest) << c.value << " over " << before;
+        }
         EXPECT_EQ(twoDigits(static_cast<int>(c.value)), c.slot) << c.value;
         EXPECT_EQ(formatScore(c.value), c.score) << c.value;
     }
