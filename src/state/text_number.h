@@ -17,8 +17,16 @@ namespace detail {
 // reading. Inline, because the counts read such texts all the time.
 inline int plainDigits(std::string_view text)
 {
+    // A digit's value; any other character reads 10 or more.
+    const auto digit = [&text](std::size_t k) { return static_cast<unsigned>(text[k]) - '0'; };
     if (text.size() == 1) // a pip, an end, most counters
-        return text[0] >= '0' && text[0] <= '9' ? text[0] - '0' : -1;
+        return digit(0) < 10 ? static_cast<int>(digit(0)) : -1;
+    if (text.size() == 2) // a slot number, a cell count, the stock drawn
+        return (digit(0) < 10) & (digit(1) < 10) ? static_cast<int>(digit(0) * 10 + digit(1)) : -1;
+    if (text.size() == 3) // a match total as the window shows it
+        return (digit(0) < 10) & (digit(1) < 10) & (digit(2) < 10)
+                   ? static_cast<int>(digit(0) * 100 + digit(1) * 10 + digit(2))
+                   : -1;
     if (text.empty() || text.size() > 9)
         return -1;
     int value = 0;
