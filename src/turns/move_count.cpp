@@ -13,6 +13,7 @@
 
 // std
 #include <algorithm>
+#include <cstring>
 
 namespace pipstone {
 
@@ -60,7 +61,7 @@ bool stillLists(const std::vector<std::string> &list, const std::array<std::arra
         return false;
     for (std::size_t k = 0; k < count; ++k) {
         const std::string &entry = list[k];
-        if (entry.size() != 2 || entry[0] != written[k][0] || entry[1] != written[k][1])
+        if (entry.size() != 2 || std::memcmp(entry.data(), written[k].data(), 2) != 0)
             return false;
     }
     return true;
