@@ -76,6 +76,11 @@ std::string wideText(long long value, std::size_t width)
     return text;
 }
 
+void writeWide(std::string &field, long long value)
+{
+    writeNumber(field, value);
+}
+
 } // namespace detail
 
 void addTo(std::string &field, long long delta)

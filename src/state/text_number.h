@@ -64,6 +64,8 @@ inline constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192
                                       "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                       "8081828384858687888990919293949596979899";
 std::string wideText(long long value, std::size_t width);
+// What writeWhole writes for a number of more than five digits or below zero.
+void writeWide(std::string &field, long long value);
 } // namespace detail
 
 // The shortest decimal text of a whole number: "7", "0", "12", "-1".
@@ -98,7 +100,7 @@ inline void writeWhole(std::string &field, long long value)
             out[-1] = static_cast<char>('0' + rest);
         return;
     }
-    field = detail::wideText(value, 1);
+    detail::writeWide(field, value);
 }
 
 // Writes a match total with at least three digits into `field`, in place:
