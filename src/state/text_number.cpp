@@ -76,9 +76,9 @@ std::string wideText(long long value, std::size_t width)
     return text;
 }
 
-void writeWide(std::string &field, long long value)
+void writeWide(std::string &field, long long value, std::size_t width)
 {
-    writeNumber(field, value);
+    writeNumber(field, value, width);
 }
 
 } // namespace detail

@@ -64,8 +64,9 @@ inline constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192
                                       "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                       "8081828384858687888990919293949596979899";
 std::string wideText(long long value, std::size_t width);
-// What writeWhole writes for a number of more than five digits or below zero.
-void writeWide(std::string &field, long long value);
+// What writeWhole and writeScore write for a number past their short paths:
+// the digits, zero-padded to `width`.
+void writeWide(std::string &field, long long value, std::size_t width);
 } // namespace detail
 
 // The shortest decimal text of a whole number: "7", "0", "12", "-1".
@@ -100,7 +101,7 @@ inline void writeWhole(std::string &field, long long value)
             out[-1] = static_cast<char>('0' + rest);
         return;
     }
-    detail::writeWide(field, value);
+    detail::writeWide(field, value, 1);
 }
 
 // Writes a match total with at least three digits into `field`, in place:
@@ -109,13 +110,14 @@ inline void writeWhole(std::string &field, long long value)
 inline void writeScore(std::string &field, long long value)
 {
     if (value >= 0 && value < 1000) { // every total of a match to 101
-        field.resize(3);
+        if (field.size() != 3)
+            field.resize(3);
         field[0] = static_cast<char>('0' + value / 100);
         field[1] = static_cast<char>('0' + value / 10 % 10);
         field[2] = static_cast<char>('0' + value % 10);
         return;
     }
-    field = detail::wideText(value, 3);
+    detail::writeWide(field, value, 3);
 }
 
 inline std::string formatScore(long long value)
