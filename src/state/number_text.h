@@ -101,7 +101,12 @@ public:
             return text_[0] == other.text_[0];
         return text_ == other.text_;
     }
-    bool operator==(std::string_view other) const { return text_ == other; }
+    bool operator==(std::string_view other) const
+    {
+        if (text_.size() == 1 && other.size() == 1) // a pip against a pip
+            return text_[0] == other[0];
+        return text_ == other;
+    }
 
 private:
     NumberText &reread()
