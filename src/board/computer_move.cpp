@@ -10,9 +10,6 @@
 #include "app/timing.h"
 #include "state/text_number.h"
 
-// std
-#include <cmath>
-
 namespace pipstone {
 
 namespace {
@@ -82,8 +79,8 @@ bool GameWindow::computerTurn()
                 return;
             s_.parkLeft = kParkLeft;
             s_.parkTop = parkTop;
-            writeWhole(s_.Label8, std::lround(cell.Left));
-            writeWhole(s_.Label9, std::lround(cell.Top));
+            writeWhole(s_.Label8, roundTwips(cell.Left));
+            writeWhole(s_.Label9, roundTwips(cell.Top));
             s_.creveal = 1;
         };
         chooseEnd(s_.cu, kParkTopLeftEnd, s_.Shl[readInt(s_.first[2])]);
@@ -110,7 +107,7 @@ void GameWindow::flyComputerTile()
     s_.lblStatusBar.Caption.assign("Computer Choose Card   ").append(first.Tag).append(" / ").append(second.Tag);
     s_.Cover.Left = first.Left;
     s_.Cover.Top = first.Top;
-    writeWhole(s_.Label10, std::lround(first.Left));
+    writeWhole(s_.Label10, roundTwips(first.Left));
 
     first.Visible = second.Visible = false;
     s_.facemul = 1;
@@ -131,13 +128,13 @@ void GameWindow::flyComputerTile()
 
     // Across to the cell's Left, then down to its Top. A tile that already
     // stands at the cell's Left has no way across to go.
-    const long fromX = std::lround(readNumber(s_.Label10));
-    const long toX = std::lround(readNumber(s_.Label8));
+    const long fromX = readInt(s_.Label10);
+    const long toX = readInt(s_.Label8);
     if (fromX != toX) {
         const long stepX = toX > fromX ? timing::kFlightStep : -timing::kFlightStep;
         fly(s_.Cover.Left, {fromX, static_cast<double>(toX), stepX, timing::kFlightAcrossWait, true});
     }
-    const long toY = std::lround(readNumber(s_.Label9));
+    const long toY = readInt(s_.Label9);
     fly(s_.Cover.Top, {60, static_cast<double>(toY), timing::kFlightStep, timing::kFlightDownWait, true});
     s_.Cover.Visible = false;
     first.Visible = second.Visible = true;

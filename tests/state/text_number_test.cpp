@@ -1,8 +1,10 @@
 #include "state/number_text.h"
+#include "state/places.h"
 #include "state/text_number.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -103,6 +105,13 @@ TEST(TextNumber, AddingRewritesThePlainNumber)
         EXPECT_EQ(kept, c.after) << '"' << c.before << "\" + " << c.delta;
         EXPECT_EQ(readInt(kept), readInt(c.after)) << '"' << c.before << "\" + " << c.delta;
     }
+}
+
+// The flights round positions as std::lround does, halves away from zero.
+TEST(TextNumber, PositionsRoundToWholeTwipsAsLroundDoes)
+{
+    for (const float twips : {0.0f, 0.49f, 0.5f, 0.51f, 2.5f, 1234.0f, 8880.5f, 11985.0f, -0.49f, -0.5f, -2.5f, -7.75f})
+        EXPECT_EQ(roundTwips(twips), std::lround(twips)) << twips;
 }
 
 } // namespace
