@@ -79,7 +79,10 @@ public:
             const char digit = static_cast<char>('0' + value);
             if (text_.size() != 1 || text_[0] != digit) {
                 text_.assign(1, digit);
-                reread();
+                // A single digit reads as itself.
+                number_ = static_cast<double>(value);
+                whole_ = static_cast<int>(value);
+                ++writeStamp;
             }
             return;
         }
