@@ -64,8 +64,9 @@ inline constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192
                                       "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                       "8081828384858687888990919293949596979899";
 std::string wideText(long long value, std::size_t width);
-// What writeWhole and writeScore write for a number past their short paths:
-// the digits, zero-padded to `width`.
+// What writeWhole and writeScore write where their short paths end (a number
+// out of their range, or for writeWhole a field of another length): the
+// digits, zero-padded to `width`.
 void writeWide(std::string &field, long long value, std::size_t width);
 } // namespace detail
 
@@ -88,18 +89,18 @@ inline void writeWhole(std::string &field, long long value)
     if (value >= 0 && value < 100000) { // every position, slot number and count
         auto rest = static_cast<unsigned>(value);
         const std::size_t count = rest < 10 ? 1 : rest < 100 ? 2 : rest < 1000 ? 3 : rest < 10000 ? 4 : 5;
-        if (field.size() != count)
-            field.resize(count);
-        char *out = field.data() + count; // filled from the last digit back
-        for (; rest >= 100; rest /= 100) {
-            out -= 2;
-            std::memcpy(out, detail::kDigitPairs + 2 * (rest % 100), 2);
+        if (field.size() == count) {
+            char *out = field.data() + count; // filled from the last digit back
+            for (; rest >= 100; rest /= 100) {
+                out -= 2;
+                std::memcpy(out, detail::kDigitPairs + 2 * (rest % 100), 2);
+            }
+            if (rest >= 10)
+                std::memcpy(out - 2, detail::kDigitPairs + 2 * rest, 2);
+            else
+                out[-1] = static_cast<char>('0' + rest);
+            return;
         }
-        if (rest >= 10)
-            std::memcpy(out - 2, detail::kDigitPairs + 2 * rest, 2);
-        else
-            out[-1] = static_cast<char>('0' + rest);
-        return;
     }
     detail::writeWide(field, value, 1);
 }
