@@ -110,9 +110,7 @@ inline void writeWhole(std::string &field, long long value)
 // totals ten times a second.
 inline void writeScore(std::string &field, long long value)
 {
-    if (value >= 0 && value < 1000) { // every total of a match to 101
-        if (field.size() != 3)
-            field.resize(3);
+    if (value >= 0 && value < 1000 && field.size() == 3) { // every total of a match to 101, once shown
         field[0] = static_cast<char>('0' + value / 100);
         field[1] = static_cast<char>('0' + value / 10 % 10);
         field[2] = static_cast<char>('0' + value % 10);
