@@ -147,7 +147,7 @@ void GameWindow::setTimer(Timer &timer, TimerId id, bool enabled)
 
 void GameWindow::showSlot(int slot)
 {
-    s_.Text1 = toText(slot);
+    writeWhole(s_.Text1, slot);
     showcards();
 }
 

@@ -10,9 +10,6 @@
 #include "app/timing.h"
 #include "state/text_number.h"
 
-// std
-#include <cmath>
-
 namespace pipstone {
 
 namespace {
@@ -33,7 +30,7 @@ void GameWindow::computerOpening(bool &placed)
             s = s_.chand[i];
     if (s == 0)
         return;
-    s_.Text1 = toText(s);
+    writeWhole(s_.Text1, s);
     s_.cu = s_.lcard[s].Tag;
     s_.cd = s_.rcard[s].Tag;
     s_.first[0] = "1";
@@ -68,7 +65,7 @@ bool GameWindow::computerTurn()
                 const double pips = readNumber(half->Tag);
                 if (pips == left || pips == right) {
                     addTo(s_.AvCmove, 1);
-                    s_.Text1 = toText(s);
+                    writeWhole(s_.Text1, s);
                     found = true;
                 }
             }
@@ -82,8 +79,8 @@ bool GameWindow::computerTurn()
                 return;
             s_.parkLeft = kParkLeft;
             s_.parkTop = parkTop;
-            s_.Label8 = toText(std::lround(cell.Left));
-            s_.Label9 = toText(std::lround(cell.Top));
+            writeWhole(s_.Label8, roundTwips(cell.Left));
+            writeWhole(s_.Label9, roundTwips(cell.Top));
             s_.creveal = 1;
         };
         chooseEnd(s_.cu, kParkTopLeftEnd, s_.Shl[readInt(s_.first[2])]);
@@ -110,7 +107,7 @@ void GameWindow::flyComputerTile()
     s_.lblStatusBar.Caption.join("Computer Choose Card   ", first.Tag, " / ", second.Tag);
     s_.Cover.Left = first.Left;
     s_.Cover.Top = first.Top;
-    s_.Label10 = toText(std::lround(first.Left));
+    writeWhole(s_.Label10, roundTwips(first.Left));
 
     first.Visible = second.Visible = false;
     s_.facemul = 1;
@@ -131,13 +128,13 @@ void GameWindow::flyComputerTile()
 
     // Across to the cell's Left, then down to its Top. A tile that already
     // stands at the cell's Left has no way across to go.
-    const long fromX = std::lround(readNumber(s_.Label10));
-    const long toX = std::lround(readNumber(s_.Label8));
+    const long fromX = readInt(s_.Label10);
+    const long toX = readInt(s_.Label8);
     if (fromX != toX) {
         const long stepX = toX > fromX ? timing::kFlightStep : -timing::kFlightStep;
         fly(s_.Cover.Left, {fromX, static_cast<double>(toX), stepX, timing::kFlightAcrossWait, true});
     }
-    const long toY = std::lround(readNumber(s_.Label9));
+    const long toY = readInt(s_.Label9);
     fly(s_.Cover.Top, {60, static_cast<double>(toY), timing::kFlightStep, timing::kFlightDownWait, true});
     s_.Cover.Visible = false;
     first.Visible = second.Visible = true;

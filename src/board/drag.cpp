@@ -38,7 +38,7 @@ void GameWindow::lcard_MouseDown(int index, int button, int shift, float x, floa
     }
     setTimer(s_.Timer1, TimerId::Timer1, false);
     heldSlot_ = index;
-    s_.Text1 = toText(index);
+    writeWhole(s_.Text1, index);
     s_.grabX = x;
     s_.grabY = y;
     s_.facemul = 0;
@@ -136,7 +136,7 @@ void GameWindow::placePlayerDrop(int slot)
     auto step = activity_.step(OneThingAtATime::Work::Placement);
     s_.facemul = 1;
     s_.lStatus.Top = 1100;
-    s_.Text1 = toText(slot);
+    writeWhole(s_.Text1, slot);
     domook();
     showcards();
 }

@@ -37,6 +37,15 @@ constexpr std::array<EndRule, 6> kLeftEnd{{
     {kBackCell, false, 2},
 }};
 
+// Whether two pip texts read alike; most hold a single digit, compared
+// without a library call.
+bool samePips(const std::string &a, const std::string &b)
+{
+    if (a.size() == 1 && b.size() == 1)
+        return a[0] == b[0];
+    return a == b;
+}
+
 } // namespace
 
 std::optional<Arm> endForDrop(float left, float top)
@@ -52,7 +61,7 @@ const EndRule *endRuleFor(Arm arm, int cellTag, const std::string &first, const 
                           const std::string &end)
 {
     for (const EndRule &rule : arm == Arm::Right ? kRightEnd : kLeftEnd)
-        if (rule.cellTag == cellTag && (rule.firstHalfMatches ? first : second) == end)
+        if (rule.cellTag == cellTag && samePips(rule.firstHalfMatches ? first : second, end))
             return &rule;
     return nullptr;
 }

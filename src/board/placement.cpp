@@ -38,7 +38,7 @@ void GameWindow::domook()
         return;
     if (isYourTurn(s_.lStatus.Caption) && readInt(s_.first[0]) == 0) {
         placeOpeningTile(l);
-        s_.psc = toText(readInt(s_.psc) - readInt(s_.lcard[l].Tag) - readInt(s_.rcard[l].Tag));
+        writeWhole(s_.psc, readInt(s_.psc) - readInt(s_.lcard[l].Tag) - readInt(s_.rcard[l].Tag));
         addTo(s_.pno, -1);
         platform_.happened(tileHappening(Happening::Kind::Opening, s_, l));
         s_.lStatus.Caption = kComputerTurn;
@@ -86,7 +86,7 @@ bool GameWindow::placeOnArm(Arm arm)
     end = hit->firstHalfMatches ? s_.md : s_.mu;
     s_.md.clear();
     s_.mu.clear();
-    s_.Label1 = toText(hit->code);
+    writeWhole(s_.Label1, hit->code);
 
     const int l = readInt(s_.Text1);
     const int pips = readInt(s_.lcard[l].Tag) + readInt(s_.rcard[l].Tag);
@@ -97,9 +97,9 @@ bool GameWindow::placeOnArm(Arm arm)
         addTo(s_.psc, -pips);
         addTo(s_.pno, -1);
     }
-    s_.Label6 = toText(static_cast<long long>(cell.Left) + 25);
-    s_.Label7 = toText(static_cast<long long>(cell.Top) + 25);
-    counter = toText(k + 1);
+    writeWhole(s_.Label6, static_cast<long long>(cell.Left) + 25);
+    writeWhole(s_.Label7, static_cast<long long>(cell.Top) + 25);
+    writeWhole(counter, k + 1);
     Happening play = tileHappening(Happening::Kind::Play, s_, l);
     play.end = right ? Happening::End::Right : Happening::End::Left;
     platform_.happened(play);

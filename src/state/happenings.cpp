@@ -9,9 +9,10 @@ namespace pipstone {
 
 namespace {
 
-std::uint8_t pips(const std::string &text)
+// A pip field keeps what its text reads as.
+std::uint8_t pips(const NumberText &field)
 {
-    return static_cast<std::uint8_t>(readInt(text));
+    return static_cast<std::uint8_t>(readInt(field));
 }
 
 std::int16_t total(const std::string &text)

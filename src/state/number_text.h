@@ -79,7 +79,10 @@ public:
             const char digit = static_cast<char>('0' + value);
             if (text_.size() != 1 || text_[0] != digit) {
                 text_.assign(1, digit);
-                reread();
+                // A single digit reads as itself.
+                number_ = static_cast<double>(value);
+                whole_ = static_cast<int>(value);
+                ++writeStamp;
             }
             return;
         }
@@ -101,7 +104,12 @@ public:
             return text_[0] == other.text_[0];
         return text_ == other.text_;
     }
-    bool operator==(std::string_view other) const { return text_ == other; }
+    bool operator==(std::string_view other) const
+    {
+        if (text_.size() == 1 && other.size() == 1) // a pip against a pip
+            return text_[0] == other[0];
+        return text_ == other;
+    }
 
 private:
     NumberText &reread()

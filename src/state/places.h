@@ -29,6 +29,19 @@ inline constexpr float kComputerRowTop = 30;
 inline constexpr float kPlayerRowTop = 7675;
 inline constexpr float kHalfPitch = 420; // from a half's corner to the other half's
 
+// A position rounded to whole twips, halves away from zero as std::lround
+// rounds, without a library call: the flights round one at every step.
+inline constexpr long roundTwips(float twips)
+{
+    const long whole = static_cast<long>(twips); // towards zero
+    const float rest = twips - static_cast<float>(whole);
+    if (rest >= 0.5f)
+        return whole + 1;
+    if (rest <= -0.5f)
+        return whole - 1;
+    return whole;
+}
+
 inline constexpr bool isInComputerRow(float firstTop) { return firstTop < kComputerRowBottom; }
 inline constexpr bool isCountedInPlayerRow(float firstTop) { return firstTop >= kCountedPlayerRow; }
 

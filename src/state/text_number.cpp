@@ -76,6 +76,11 @@ std::string wideText(long long value, std::size_t width)
     return text;
 }
 
+void writeWide(std::string &field, long long value, std::size_t width)
+{
+    writeNumber(field, value, width);
+}
+
 } // namespace detail
 
 void addTo(std::string &field, long long delta)
@@ -85,7 +90,7 @@ void addTo(std::string &field, long long delta)
         field[0] = static_cast<char>('0' + plain + delta);
         return;
     }
-    writeNumber(field, (plain >= 0 ? plain : std::llround(detail::readGeneralNumber(field))) + delta);
+    writeWhole(field, (plain >= 0 ? plain : std::llround(detail::readGeneralNumber(field))) + delta);
 }
 
 } // namespace pipstone

@@ -1,6 +1,7 @@
 #pragma once
 
 // std
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,16 @@ namespace detail {
 // reading. Inline, because the counts read such texts all the time.
 inline int plainDigits(std::string_view text)
 {
+    // A digit's value; any other character reads 10 or more.
+    const auto digit = [&text](std::size_t k) { return static_cast<unsigned>(text[k]) - '0'; };
     if (text.size() == 1) // a pip, an end, most counters
-        return text[0] >= '0' && text[0] <= '9' ? text[0] - '0' : -1;
+        return digit(0) < 10 ? static_cast<int>(digit(0)) : -1;
+    if (text.size() == 2) // a slot number, a cell count, the stock drawn
+        return (digit(0) < 10) & (digit(1) < 10) ? static_cast<int>(digit(0) * 10 + digit(1)) : -1;
+    if (text.size() == 3) // a match total as the window shows it
+        return (digit(0) < 10) & (digit(1) < 10) & (digit(2) < 10)
+                   ? static_cast<int>(digit(0) * 100 + digit(1) * 10 + digit(2))
+                   : -1;
     if (text.empty() || text.size() > 9)
         return -1;
     int value = 0;
@@ -50,7 +59,15 @@ inline int readInt(std::string_view text)
 }
 
 namespace detail {
+// "00", "01", ... "99": two digits at a time.
+inline constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                      "8081828384858687888990919293949596979899";
 std::string wideText(long long value, std::size_t width);
+// What writeWhole and writeScore write where their short paths end (a number
+// out of their range, or for writeWhole a field of another length): the
+// digits, zero-padded to `width`.
+void writeWide(std::string &field, long long value, std::size_t width);
 } // namespace detail
 
 // The shortest decimal text of a whole number: "7", "0", "12", "-1".
@@ -63,19 +80,43 @@ inline std::string toText(long long value)
     return detail::wideText(value, 1);
 }
 
+// Writes the shortest decimal text of a whole number into `field`, in place:
+// what toText(value) gives. The moves write cell positions, slot numbers and
+// pips this way many times a hand; a field that holds as many digits already
+// has them overwritten without a library call.
+inline void writeWhole(std::string &field, long long value)
+{
+    if (value >= 0 && value < 100000) { // every position, slot number and count
+        auto rest = static_cast<unsigned>(value);
+        const std::size_t count = rest < 10 ? 1 : rest < 100 ? 2 : rest < 1000 ? 3 : rest < 10000 ? 4 : 5;
+        if (field.size() == count) {
+            char *out = field.data() + count; // filled from the last digit back
+            for (; rest >= 100; rest /= 100) {
+                out -= 2;
+                std::memcpy(out, detail::kDigitPairs + 2 * (rest % 100), 2);
+            }
+            if (rest >= 10)
+                std::memcpy(out - 2, detail::kDigitPairs + 2 * rest, 2);
+            else
+                out[-1] = static_cast<char>('0' + rest);
+            return;
+        }
+    }
+    detail::writeWide(field, value, 1);
+}
+
 // Writes a match total with at least three digits into `field`, in place:
 // 7 -> "007", 101 -> "101", 1000 -> "1000". The periodic check writes both
 // totals ten times a second.
 inline void writeScore(std::string &field, long long value)
 {
-    if (value >= 0 && value < 1000) { // every total of a match to 101
-        field.resize(3);
+    if (value >= 0 && value < 1000 && field.size() == 3) { // every total of a match to 101, once shown
         field[0] = static_cast<char>('0' + value / 100);
         field[1] = static_cast<char>('0' + value / 10 % 10);
         field[2] = static_cast<char>('0' + value % 10);
         return;
     }
-    field = detail::wideText(value, 3);
+    detail::writeWide(field, value, 3);
 }
 
 inline std::string formatScore(long long value)

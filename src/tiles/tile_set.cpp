@@ -49,7 +49,7 @@ void GameWindow::swap()
         showSlot(i);
     const auto addHand = [this](std::string &sum, int from, int to) {
         for (int i = from; i <= to; ++i)
-            sum = toText(readInt(s_.lcard[i].Tag) + readInt(sum) + readInt(s_.rcard[i].Tag));
+            writeWhole(sum, readInt(s_.lcard[i].Tag) + readInt(sum) + readInt(s_.rcard[i].Tag));
     };
     addHand(s_.csc, 15, 21);
     addHand(s_.psc, 22, 28);

@@ -13,6 +13,7 @@
 
 // std
 #include <algorithm>
+#include <cstring>
 
 namespace pipstone {
 
@@ -41,15 +42,14 @@ void countIn(NumberText &count, int halves)
         addTo(count, halves);
 }
 
-// Writes a slot number into an entry of the list, reusing the entry's text.
-void writeSlot(std::string &entry, int slot)
+// Writes the two digits of a slot number into an entry of the list, reusing
+// the entry's text.
+void writeSlot(std::string &entry, const char *digits)
 {
-    if (entry.size() == 2) { // every slot number: overwrite the digits
-        entry[0] = static_cast<char>('0' + slot / 10);
-        entry[1] = static_cast<char>('0' + slot % 10);
-    } else {
-        entry = twoDigits(slot);
-    }
+    if (entry.size() == 2) // every entry the count wrote: overwrite the digits
+        std::memcpy(entry.data(), digits, 2);
+    else
+        entry.assign(digits, 2);
 }
 
 // Whether the list holds exactly the slot numbers a count wrote into it.
@@ -60,7 +60,7 @@ bool stillLists(const std::vector<std::string> &list, const std::array<std::arra
         return false;
     for (std::size_t k = 0; k < count; ++k) {
         const std::string &entry = list[k];
-        if (entry.size() != 2 || entry[0] != written[k][0] || entry[1] != written[k][1])
+        if (entry.size() != 2 || std::memcmp(entry.data(), written[k].data(), 2) != 0)
             return false;
     }
     return true;
@@ -111,11 +111,12 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
             halves += playableHalves(s_, row.slot[k], left, right);
         const auto listedCount = static_cast<std::size_t>(row.count);
         if (listed) {
-            listed->resize(listedCount);
+            if (listed->size() != listedCount)
+                listed->resize(listedCount);
             for (std::size_t k = 0; k < listedCount; ++k) {
-                const int slot = row.slot[k];
-                writeSlot((*listed)[k], slot);
-                lastCount.listed[k] = {static_cast<char>('0' + slot / 10), static_cast<char>('0' + slot % 10)};
+                const char *digits = detail::kDigitPairs + 2 * row.slot[k]; // every slot number has two
+                writeSlot((*listed)[k], digits);
+                std::memcpy(lastCount.listed[k].data(), digits, 2);
             }
         }
         writeCount(count, halves);

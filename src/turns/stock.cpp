@@ -9,9 +9,6 @@
 #include "app/timing.h"
 #include "state/text_number.h"
 
-// std
-#include <cmath>
-
 namespace pipstone {
 
 namespace {
@@ -89,15 +86,15 @@ void GameWindow::PushButton3_Click()
     moveHalf(first, rowEnd, rowTop);
     moveHalf(second, rowEnd, rowTop + kHalfPitch);
 
-    fly(s_.Cover.Left, {std::lround(s_.Cover.Left), rowEnd, timing::kFlightStep, timing::kDrawFlightWait, false});
+    fly(s_.Cover.Left, {roundTwips(s_.Cover.Left), rowEnd, timing::kFlightStep, timing::kDrawFlightWait, false});
     pump();
     if (isComputerTurn(s_.lStatus.Caption)) {
-        fly(s_.Cover.Top, {std::lround(s_.Cover.Top), 60, -timing::kFlightStep, timing::kDrawFlightWait, true});
+        fly(s_.Cover.Top, {roundTwips(s_.Cover.Top), 60, -timing::kFlightStep, timing::kDrawFlightWait, true});
         s_.Cover.Visible = false;
     }
     if (isYourTurn(s_.lStatus.Caption)) {
         fly(s_.Cover.Top,
-            {std::lround(s_.Cover.Top), kPlayerRowTop, timing::kFlightStep, timing::kDrawFlightWait, true});
+            {roundTwips(s_.Cover.Top), kPlayerRowTop, timing::kFlightStep, timing::kDrawFlightWait, true});
         s_.Cover.Visible = false;
     }
     pump();

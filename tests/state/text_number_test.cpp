@@ -1,8 +1,10 @@
 #include "state/number_text.h"
+#include "state/places.h"
 #include "state/text_number.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -19,7 +21,9 @@ TEST(TextNumber, ReadsTheLeadingNumberAndWritesPlainText)
     } reads[] = {{"", 0, 0},      {"00", 0, 0},      {"7", 7, 7},     {"12abc", 12, 12}, {"abc", 0, 0},
                  {"x", 0, 0},     {" 7", 7, 7},      {"\t7", 7, 7},   {"007", 7, 7},     {"101", 101, 101},
                  {"-5", -5, -5},  {"+5", 5, 5},      {"-", 0, 0},     {"2.5", 2.5, 3},   {"2.25x", 2.25, 2},
-                 {".5", 0.5, 1},  {"3x5", 3, 3}};
+                 {".5", 0.5, 1},  {"3x5", 3, 3},    {"96", 96, 96},  {"4x", 4, 4},      {"x4", 0, 0},
+                 {":1", 0, 0},    {"1/", 1, 1},      {"99x", 99, 99}, {"9:9", 9, 9},     {"/99", 0, 0},
+                 {":12", 0, 0},   {"12:", 12, 12}};
     NumberText field{"5"};
     for (const auto &r : reads) {
         EXPECT_EQ(readNumber(r.text), r.number) << '"' << r.text << '"';
@@ -70,9 +74,18 @@ TEST(TextNumber, WholeNumbersWriteWithTheirLeastDigits)
         {101, "101", "101", "101"},     {999, "999", "999", "999"},     {1000, "1000", "1000", "1000"},
         {4925, "4925", "4925", "4925"}, {9999, "9999", "9999", "9999"}, {10000, "10000", "10000", "10000"},
         {-3, "-3", "-03", "-003"},      {-5, "-5", "-05", "-005"},      {-10, "-10", "-10", "-010"},
+        {4060, "4060", "4060", "4060"}, {99999, "99999", "99999", "99999"}, {100000, "100000", "100000", "100000"},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(toText(c.value), c.shortest) << c.value;
+        // Written in place over a shorter, an equally long and a longer text.
+        for (const char *before : {"", "7", "1234", "123456789"}) {
+            std::string field = before;
+            writeWhole(field, c.value);
+            EXPECT_EQ(field, c.shortest) << c.value << " over " << before;
+            writeScore(field, c.value);
+            EXPECT_EQ(field, c.score) << c.value << " over " << c.shortest;
+        }
         EXPECT_EQ(twoDigits(static_cast<int>(c.value)), c.slot) << c.value;
         EXPECT_EQ(formatScore(c.value), c.score) << c.value;
     }
@@ -95,6 +108,13 @@ TEST(TextNumber, AddingRewritesThePlainNumber)
         EXPECT_EQ(kept, c.after) << '"' << c.before << "\" + " << c.delta;
         EXPECT_EQ(readInt(kept), readInt(c.after)) << '"' << c.before << "\" + " << c.delta;
     }
+}
+
+// The flights round positions as std::lround does, halves away from zero.
+TEST(TextNumber, PositionsRoundToWholeTwipsAsLroundDoes)
+{
+    for (const float twips : {0.0f, 0.49f, 0.5f, 0.51f, 2.5f, 1234.0f, 8880.5f, 11985.0f, -0.49f, -0.5f, -2.5f, -7.75f})
+        EXPECT_EQ(roundTwips(twips), std::lround(twips)) << twips;
 }
 
 } // namespace
