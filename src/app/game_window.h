@@ -99,7 +99,7 @@ public:
         double waitMs;
         bool pumpAfterEachWait;
     };
-    void fly(Shown<float> &coordinate, Flight flight);
+    void fly(MarkField<float> &coordinate, Flight flight);
     void PushButton3_Click();
 
     // Scoring (scoring/).

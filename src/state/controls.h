@@ -16,7 +16,7 @@ namespace pipstone {
 
 // Stacking order shared by every painted control: a higher z is drawn above.
 struct Stacked {
-    Shown<long> z = 0;
+    MarkField<long> z = 0; // every change of stacking takes a new z
 };
 
 // A picture control: one half of a tile, or the hidden template of a half.
@@ -86,8 +86,8 @@ struct PushButton {
 
 // The tile that flies across the board: a box with the two halves in it.
 struct CoverBox : Stacked {
-    Shown<float> Left = 8880;
-    Shown<float> Top = 45;
+    MarkField<float> Left = 8880; // written at every step of a flight
+    MarkField<float> Top = 45;
     float Width = 500;
     float Height = 900;
     Shown<bool> Visible = false;

@@ -64,9 +64,8 @@ inline constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192
                                       "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                       "8081828384858687888990919293949596979899";
 std::string wideText(long long value, std::size_t width);
-// What writeWhole and writeScore write where their short paths end (a number
-// out of their range, or for writeWhole a field of another length): the
-// digits, zero-padded to `width`.
+// What writeWhole writes where its short path ends (a number out of its
+// range, or a field of another length): the digits, zero-padded to `width`.
 void writeWide(std::string &field, long long value, std::size_t width);
 } // namespace detail
 
@@ -105,25 +104,14 @@ inline void writeWhole(std::string &field, long long value)
     detail::writeWide(field, value, 1);
 }
 
-// Writes a match total with at least three digits into `field`, in place:
-// 7 -> "007", 101 -> "101", 1000 -> "1000". The periodic check writes both
-// totals ten times a second.
-inline void writeScore(std::string &field, long long value)
-{
-    if (value >= 0 && value < 1000 && field.size() == 3) { // every total of a match to 101, once shown
-        field[0] = static_cast<char>('0' + value / 100);
-        field[1] = static_cast<char>('0' + value / 10 % 10);
-        field[2] = static_cast<char>('0' + value % 10);
-        return;
-    }
-    detail::writeWide(field, value, 3);
-}
-
+// A match total with at least three digits: 7 -> "007", 101 -> "101",
+// 1000 -> "1000". The periodic check shows both totals ten times a second.
 inline std::string formatScore(long long value)
 {
-    std::string text;
-    writeScore(text, value);
-    return text;
+    if (value >= 0 && value < 1000) // every total of a match to 101
+        return {static_cast<char>('0' + value / 100), static_cast<char>('0' + value / 10 % 10),
+                static_cast<char>('0' + value % 10)};
+    return detail::wideText(value, 3);
 }
 
 // A slot number with at least two digits, as the computer's hand list holds

@@ -59,9 +59,12 @@ private:
     T value_;
 };
 
-// A field of a board mark. The marks are written only when the board
-// changes, and then every cell of the chain at once: a write moves the shown
-// stamp on without first comparing the value.
+// A shown field that is written only when the board changes, and then
+// mostly with a new value: a board mark (a redraw of the chain writes every
+// cell), the stacking, the flying tile's place. A write moves the shown
+// stamp on without first comparing the value. Fields that the periodic check
+// rewrites at every tick compare first (Shown), or an idle board would look
+// changed at every tick.
 template <typename T>
 class MarkField {
 public:

@@ -41,7 +41,7 @@ void GameWindow::Delay(double ms)
     }
 }
 
-void GameWindow::fly(Shown<float> &coordinate, Flight flight)
+void GameWindow::fly(MarkField<float> &coordinate, Flight flight)
 {
     const double wait = wholeMilliseconds(flight.waitMs);
     const double stride = static_cast<double>(flight.step);
