@@ -23,7 +23,7 @@ GameWindow::~GameWindow()
 // The end of every event's frame: when the outermost frame has returned, a
 // queued New Game deals its hand. A frame inside a pump returns to the step
 // that pumped, which goes on at once; only the outermost returns to the loop.
-void GameWindow::leaveDispatch()
+[[gnu::hot]] void GameWindow::leaveDispatch()
 {
     --entryDepth_;
     if (entryDepth_ == 0 && !closed_ && newGameQueued_) {
@@ -55,14 +55,14 @@ void GameWindow::ask(const std::string &text, const std::string &title)
     stillWanted();
 }
 
-void GameWindow::onTimer(TimerId timer)
+[[gnu::hot]] void GameWindow::onTimer(TimerId timer)
 {
     dispatch([this, timer] { runTick(timer); });
 }
 
 // Ticks, releases and presses of Get Card that arrived while an activity ran
 // go on once it is done.
-void GameWindow::runWorkKeptForLater()
+[[gnu::hot]] void GameWindow::runWorkKeptForLater()
 {
     while (!activity_.busy()) {
         if (tickPending_[0]) {
@@ -80,7 +80,7 @@ void GameWindow::runWorkKeptForLater()
     }
 }
 
-void GameWindow::runTick(TimerId timer)
+[[gnu::hot]] void GameWindow::runTick(TimerId timer)
 {
     const int t = timer == TimerId::Timer1 ? 0 : 1;
     // Rule 2 of the policy: a tick never runs inside another activity. It is

@@ -39,6 +39,11 @@ public:
     void Form_Load();
 
     // PlatformEvents: every event from the toolkit enters here.
+    //
+    // What a tick runs while the player thinks is marked [[gnu::hot]], here
+    // and in the window's code: the compiler keeps those functions together,
+    // so that a tick after 100 ms of sleep finds its code in a few pages
+    // rather than one per source file.
     void onTimer(TimerId timer) override;
     void onButtonClick(ButtonId button) override;
     void onButtonMouseMove(ButtonId button) override;

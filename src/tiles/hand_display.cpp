@@ -10,7 +10,7 @@
 
 namespace pipstone {
 
-void GameWindow::showcards()
+[[gnu::hot]] void GameWindow::showcards()
 {
     const int n = readInt(s_.Text1);
     if (n < 1 || n > kSlots || !s_.lcard[n].exists)

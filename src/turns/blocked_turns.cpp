@@ -15,7 +15,7 @@ const std::string kPassTitle = "Brisk Domino Max Score = 101";
 
 } // namespace
 
-void GameWindow::Timer2_Timer()
+[[gnu::hot]] void GameWindow::Timer2_Timer()
 {
     using Work = OneThingAtATime::Work;
     auto tick = activity_.tick(Work::Timer2Tick);

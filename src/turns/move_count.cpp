@@ -160,13 +160,13 @@ void GameWindow::writeCount(NumberText &count, int halves)
 // made straight through, nor its extra tiles or its list, and the next one
 // would be made so too, it would write what the fields already hold: it is
 // left out.
-bool GameWindow::countIsCurrent(const LastCount &last, int extra, const std::vector<std::string> *listed) const
+[[gnu::hot]] bool GameWindow::countIsCurrent(const LastCount &last, int extra, const std::vector<std::string> *listed) const
 {
     return last.valid && last.stamp == writeStamp && last.extra == extra && countsStraightThrough()
            && (!listed || stillLists(*listed, last.listed, last.listedCount));
 }
 
-void GameWindow::variableppmove()
+[[gnu::hot]] void GameWindow::variableppmove()
 {
     if (countIsCurrent(playerCount_, s_.pextra, nullptr))
         return;
@@ -175,7 +175,7 @@ void GameWindow::variableppmove()
                 playerCount_);
 }
 
-void GameWindow::variableccmove()
+[[gnu::hot]] void GameWindow::variableccmove()
 {
     if (countIsCurrent(computerCount_, s_.cextra, &s_.List1))
         return;

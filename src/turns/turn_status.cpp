@@ -47,7 +47,7 @@ void GameWindow::changetoplayer()
         platform_.happened(sideHappening(Happening::Kind::Turn, s_));
 }
 
-void GameWindow::Timer1_Timer()
+[[gnu::hot]] void GameWindow::Timer1_Timer()
 {
     auto tick = activity_.tick(OneThingAtATime::Work::Timer1Tick);
     variableppmove();

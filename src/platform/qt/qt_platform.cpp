@@ -268,7 +268,7 @@ void QtPlatform::openHelpPage()
         help_->open(page);
 }
 
-void QtPlatform::stateChanged()
+[[gnu::hot]] void QtPlatform::stateChanged()
 {
     showDue_ = false;
     syncWindow();
@@ -280,7 +280,7 @@ void QtPlatform::stateChanged()
 // or earlier when the game shows the state itself or the board paints. A
 // click handled meanwhile may find Get Card's button as it was: the game
 // checks its own record of the button at a press.
-void QtPlatform::eventHandled()
+[[gnu::hot]] void QtPlatform::eventHandled()
 {
     showDue_ = true;
     form_->canvas().refreshSoon();
@@ -288,7 +288,7 @@ void QtPlatform::eventHandled()
 
 // Paints at once, but only when what shows has changed: the periodic check
 // asks for this ten times a second.
-void QtPlatform::repaintNow()
+[[gnu::hot]] void QtPlatform::repaintNow()
 {
     showDue_ = false;
     syncWindow();
@@ -296,7 +296,7 @@ void QtPlatform::repaintNow()
         form_->canvas().repaint();
 }
 
-void QtPlatform::syncWindow()
+[[gnu::hot]] void QtPlatform::syncWindow()
 {
     if (!state_)
         return;

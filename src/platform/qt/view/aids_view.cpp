@@ -79,7 +79,7 @@ std::vector<AidsView::Mark> AidsView::marksOf(const GameState &s) const
     return marks;
 }
 
-QRegion AidsView::refresh(const GameState &s)
+[[gnu::hot]] QRegion AidsView::refresh(const GameState &s)
 {
     if (s.aids.refusals != refusalsSeen_) {
         refusalsSeen_ = s.aids.refusals;

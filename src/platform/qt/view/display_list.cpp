@@ -169,7 +169,7 @@ void DisplayListBuilder::build(const GameState &s, DisplayList &list)
     built_ = true;
 }
 
-bool DisplayListBuilder::stillShows(const GameState &s, const DisplayList &list)
+[[gnu::hot]] bool DisplayListBuilder::stillShows(const GameState &s, const DisplayList &list)
 {
     if (!built_)
         return false;

@@ -208,12 +208,12 @@ void GameCanvas::layOutChangedTexts(const std::vector<DrawnText> &now, QRegion &
     laidOut_.resize(now.size());
 }
 
-void GameCanvas::refreshSoon()
+[[gnu::hot]] void GameCanvas::refreshSoon()
 {
     refreshDue_ = state_ != nullptr;
 }
 
-bool GameCanvas::refresh()
+[[gnu::hot]] bool GameCanvas::refresh()
 {
     refreshDue_ = false;
     if (!state_)

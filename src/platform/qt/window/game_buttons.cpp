@@ -35,14 +35,14 @@ GameButtons::GameButtons(QWidget *window)
     }
 }
 
-void GameButtons::sync(const GameState &s)
+[[gnu::hot]] void GameButtons::sync(const GameState &s)
 {
     sync(ButtonId::NewGame, s.PushButton1);
     sync(ButtonId::CheatComp, s.PushButton2);
     sync(ButtonId::GetCard, s.PushButton3);
 }
 
-void GameButtons::sync(ButtonId id, const PushButton &record)
+[[gnu::hot]] void GameButtons::sync(ButtonId id, const PushButton &record)
 {
     std::optional<PushButton> &shown = shown_[static_cast<int>(id)];
     if (shown == record)
