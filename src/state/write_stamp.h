@@ -35,8 +35,9 @@ struct ShownStampCounter {
 
 // A value whose every change moves its stamp on: a tile half's coordinate in
 // twips, an entry of a hand (the slot it names, 0 for none), a painted
-// control's look.
-template <typename T, typename Counter = WriteStampCounter>
+// control's look. With `everyWrite`, every write moves the stamp without
+// first comparing the value.
+template <typename T, typename Counter = WriteStampCounter, bool everyWrite = false>
 class Stamped {
 public:
     constexpr Stamped(T value = T{})
@@ -47,7 +48,7 @@ public:
     Stamped &operator=(const Stamped &other) { return *this = other.value_; }
     Stamped &operator=(T value)
     {
-        if (value != value_) {
+        if (everyWrite || value != value_) {
             value_ = value;
             ++Counter::value();
         }
@@ -59,37 +60,18 @@ private:
     T value_;
 };
 
-// A shown field that is written only when the board changes, and then
-// mostly with a new value: a board mark (a redraw of the chain writes every
-// cell), the stacking, the flying tile's place. A write moves the shown
-// stamp on without first comparing the value. Fields that the periodic check
-// rewrites at every tick compare first (Shown), or an idle board would look
-// changed at every tick.
-template <typename T>
-class MarkField {
-public:
-    constexpr MarkField(T value = T{})
-        : value_(value)
-    {
-    }
-    MarkField(const MarkField &) = default;
-    MarkField &operator=(const MarkField &other) { return *this = other.value_; }
-    MarkField &operator=(T value)
-    {
-        value_ = value;
-        ++shownStamp;
-        return *this;
-    }
-    constexpr operator const T &() const { return value_; }
-
-private:
-    T value_;
-};
-
 using TileLeft = Stamped<float, LeftStampCounter>;
 using TileTop = Stamped<float>;
 using HandEntry = Stamped<int>;
+// A field the board paints. The periodic check rewrites some of them at
+// every tick with what they already hold, so a write compares first, or an
+// idle board would look changed at every tick.
 template <typename T>
 using Shown = Stamped<T, ShownStampCounter>;
+// A painted field written only when the board changes, and then mostly with
+// a new value: a board mark (a redraw of the chain writes every cell), the
+// stacking, the flying tile's place. Comparing first would only cost time.
+template <typename T>
+using MarkField = Stamped<T, ShownStampCounter, true>;
 
 } // namespace pipstone
