@@ -1,3 +1,4 @@
+#include "state/places.h"
 #include "support/game_harness.h"
 
 #include <gtest/gtest.h>
@@ -109,7 +110,8 @@ TEST(BlockedTurns, EachTickLetsOnlyThePlayersRowTakeTheMouse)
         int slot;
         bool takesTheMouse;
     } cases[] = {
-        {"a flag cleared in the row", [](GameState &s) { s.lcard[22].Enabled = false; }, 22, true},
+        {"a flag cleared in the row", [](GameState &s) { s.lcard[28].Enabled = false; }, 28, true},
+        {"a half on the row's line", [](GameState &s) { s.lcard[24].Top = kPlayerRowLine; }, 24, false},
         {"a flag set in the computer's row", [](GameState &s) { s.lcard[15].Enabled = true; }, 15, false},
         {"a half lifted out of the row", [](GameState &s) { s.lcard[23].Top = 5000; }, 23, false},
         {"a half let down into the row", [](GameState &s) { s.lcard[16].Top = 7675; }, 16, true},
