@@ -74,13 +74,13 @@ struct Label {
 };
 
 struct PushButton {
-    std::string Caption;
-    float Left = 0;
-    float Top = 0;
-    float Width = 0;
-    float Height = 0;
-    Font font;
-    bool Enabled = true;
+    ShownText Caption;
+    Shown<float> Left = 0;
+    Shown<float> Top = 0;
+    Shown<float> Width = 0;
+    Shown<float> Height = 0;
+    Shown<Font> font;
+    Shown<bool> Enabled = true; // rewritten at every tick with what it holds
     bool operator==(const PushButton &) const = default;
 };
 

@@ -116,8 +116,8 @@ struct GameState {
 
     Timer Timer1, Timer2;
 
-    std::string caption; // the window's caption
-    bool customPointer = false; // the window shows the custom pointer
+    ShownText caption; // the window's caption
+    Shown<bool> customPointer = false; // the window shows the custom pointer
     bool pointerLoaded = false; // "HAND-M.CUR" was found at start-up
     PlayerAids aids;
 

@@ -48,6 +48,7 @@ public:
     bool empty() const { return text_.empty(); }
     std::size_t size() const { return text_.size(); }
 
+    friend bool operator==(const ShownText &a, const ShownText &b) { return a.text_ == b.text_; }
     friend bool operator==(const ShownText &a, std::string_view b) { return a.text_ == b; }
     friend std::string operator+(const ShownText &a, const ShownText &b) { return a.text_ + b.text_; }
     friend std::string operator+(std::string_view a, const ShownText &b) { return std::string(a) + b.text_; }

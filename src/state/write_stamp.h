@@ -1,6 +1,7 @@
 #pragma once
 
 // std
+#include <concepts>
 #include <cstdint>
 
 namespace pipstone {
@@ -17,10 +18,11 @@ inline thread_local std::uint64_t writeStamp = 0;
 // alone.
 inline thread_local std::uint64_t leftStamp = 0;
 
-// Goes up whenever anything else the board paints changes: whether a control
+// Goes up whenever anything else the window shows changes: whether a control
 // shows, its stacking, size and picture, a mark's frame and colours, the
-// flying tile. With the two stamps above it tells the window that the board
-// still shows what it showed, without looking at every control.
+// flying tile, the labels, the push buttons and the window's caption. With
+// the two stamps above it tells the window that it still shows what it
+// showed, without looking at every control.
 inline thread_local std::uint64_t shownStamp = 0;
 
 struct WriteStampCounter {
@@ -55,6 +57,13 @@ public:
         return *this;
     }
     constexpr operator const T &() const { return value_; }
+    // Two stamped fields compare by value; a template, so that a field and a
+    // plain value still compare as values.
+    template <std::same_as<Stamped> Same>
+    friend bool operator==(const Same &a, const Same &b)
+    {
+        return a.value_ == b.value_;
+    }
 
 private:
     T value_;

@@ -296,9 +296,12 @@ void QtPlatform::openHelpPage()
         form_->canvas().repaint();
 }
 
+// The caption, the pointer and the buttons all move the shown stamp when they
+// change: while it stands where the last sync left it, the window still shows
+// them as they are.
 [[gnu::hot]] void QtPlatform::syncWindow()
 {
-    if (!state_)
+    if (!state_ || (state_ == syncedState_ && shownStamp == syncedAt_))
         return;
     if (state_->caption != caption_) {
         caption_ = state_->caption;
@@ -312,6 +315,10 @@ void QtPlatform::openHelpPage()
         form_->setCursor(pointer.value_or(QCursor(Qt::ArrowCursor)));
     }
     form_->buttons().sync(*state_);
+    // Read after the sync: the buttons' own record of what they show is kept
+    // in the state's types and may have moved the stamp.
+    syncedState_ = state_;
+    syncedAt_ = shownStamp;
 }
 
 void QtPlatform::quit()

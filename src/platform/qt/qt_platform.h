@@ -10,6 +10,7 @@
 #include <QTimer>
 
 // std
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -80,6 +81,8 @@ private:
     std::optional<CursorFile> pointerFile_;
     std::string caption_;
     bool customPointerShown_ = false;
+    const GameState *syncedState_ = nullptr; // the state and the shown stamp
+    std::uint64_t syncedAt_ = 0;             // at the last sync of the window
     bool quitting_ = false;
     bool showDue_ = false; // the game handed an event back since the state last showed
 };
