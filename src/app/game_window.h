@@ -236,6 +236,9 @@ private:
     // halves take the mouse (turns/blocked_turns.cpp); stamps never reach
     // the first value.
     std::array<std::uint64_t, 2> mouseTakersSetAt_{UINT64_MAX, UINT64_MAX};
+    // How many cells of each arm (right, left) drawshape last showed, -1
+    // before its first draw; it alone writes how a cell looks.
+    std::array<int, 2> cellsDrawn_{-1, -1};
 };
 
 } // namespace pipstone
