@@ -57,8 +57,12 @@ void GameWindow::rotateme()
     showcards();
 
     getturn();
-    variableppmove();
-    variableccmove();
+    // The placement counts both sides once the tile lies; a count here is
+    // seen only where events may run before that one.
+    if (!countsStraightThrough()) {
+        variableppmove();
+        variableccmove();
+    }
     drawshape();
 }
 
