@@ -57,20 +57,28 @@ bool GameWindow::computerTurn()
         const int bound = 7 + s_.cextra;
         const double left = readNumber(s_.cu);
         const double right = readNumber(s_.cd);
+        // Every half that shows an open end counts as a move; the last tile
+        // of the list that has one is the one played.
+        int halves = 0;
+        int last = 0;
         for (int i = 1; i <= bound; ++i) {
             const int s = s_.chand[i];
             if (!inComputerRow(s_, s))
                 continue;
-            for (const Picture *half : {&s_.lcard[s], &s_.rcard[s]}) {
-                const double pips = readNumber(half->Tag);
-                if (pips == left || pips == right) {
-                    addTo(s_.AvCmove, 1);
-                    writeWhole(s_.Text1, s);
-                    found = true;
-                }
+            const double first = readNumber(s_.lcard[s].Tag);
+            const double second = readNumber(s_.rcard[s].Tag);
+            const int fit = ((first == left) | (first == right)) + ((second == left) | (second == right));
+            if (fit != 0) {
+                halves += fit;
+                last = s;
             }
         }
-        const int t = found ? readInt(s_.Text1) : 0;
+        if (halves != 0) {
+            addTo(s_.AvCmove, halves);
+            writeWhole(s_.Text1, last);
+            found = true;
+        }
+        const int t = found ? last : 0;
         s_.mu = s_.lcard[t].Tag;
         s_.md = s_.rcard[t].Tag;
         // A tile that fits both ends goes to the right end, chosen last.
@@ -107,7 +115,8 @@ void GameWindow::flyComputerTile()
     s_.lblStatusBar.Caption.join("Computer Choose Card   ", first.Tag, " / ", second.Tag);
     s_.Cover.Left = first.Left;
     s_.Cover.Top = first.Top;
-    writeWhole(s_.Label10, roundTwips(first.Left));
+    const long fromX = roundTwips(first.Left);
+    writeWhole(s_.Label10, fromX);
 
     first.Visible = second.Visible = false;
     s_.facemul = 1;
@@ -128,7 +137,6 @@ void GameWindow::flyComputerTile()
 
     // Across to the cell's Left, then down to its Top. A tile that already
     // stands at the cell's Left has no way across to go.
-    const long fromX = readInt(s_.Label10);
     const long toX = readInt(s_.Label8);
     if (fromX != toX) {
         const long stepX = toX > fromX ? timing::kFlightStep : -timing::kFlightStep;
