@@ -125,6 +125,7 @@ private:
     // Placement on one arm by its table (board/placement.cpp).
     bool placeOnArm(Arm arm);
     void placeOpeningTile(int slot);
+    void turnLaidTile(int slot, int code, float x, float y);
     void sendBackToDragOrigin(int slot);
     void showChosenTile();
 
