@@ -36,11 +36,13 @@ constexpr HalfOffsets offsetsFor(int code)
 void GameWindow::rotateme()
 {
     turnLaidTile(readInt(s_.Text1), readInt(s_.Label1), static_cast<float>(readNumber(s_.Label6)),
-                 static_cast<float>(readNumber(s_.Label7)));
+                 static_cast<float>(readNumber(s_.Label7)), true);
 }
 
-// The tile in `slot` turns to face `code` with its first half at (x, y).
-void GameWindow::turnLaidTile(int slot, int code, float x, float y)
+// The tile in `slot` turns to face `code` with its first half at (x, y) and
+// hands the turn over. A caller that counts both sides itself right after,
+// with no event let in between, asks for no count here.
+void GameWindow::turnLaidTile(int slot, int code, float x, float y, bool recount)
 {
     const int t = slot;
     if (t < 1 || t > kSlots || code < 1 || code > 4)
@@ -61,9 +63,9 @@ void GameWindow::turnLaidTile(int slot, int code, float x, float y)
     showcards();
 
     getturn();
-    // The placement counts both sides once the tile lies; a count here is
-    // seen only where events may run before that one.
-    if (!countsStraightThrough()) {
+    // The counts are made here when asked for, and whenever an event could
+    // run before the caller's own count and see them.
+    if (recount || !countsStraightThrough()) {
         variableppmove();
         variableccmove();
     }

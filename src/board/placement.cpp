@@ -105,8 +105,9 @@ bool GameWindow::placeOnArm(Arm arm)
     Happening play = tileHappening(Happening::Kind::Play, s_, l);
     play.end = right ? Happening::End::Right : Happening::End::Left;
     platform_.happened(play);
-    // The tile turns into the place just noted, as rotateme would read it back.
-    turnLaidTile(l, hit->code, static_cast<float>(x), static_cast<float>(y));
+    // The tile turns into the place just noted, as rotateme would read it
+    // back; domook counts both sides once it lies.
+    turnLaidTile(l, hit->code, static_cast<float>(x), static_cast<float>(y), false);
     return true;
 }
 
