@@ -118,10 +118,11 @@ public:
 
 private:
     // The computer's two steps inside a placement (board/computer_move.cpp);
-    // computerTurn returns false when the computer is blocked.
+    // computerTurn returns false when the computer is blocked; the tile flies
+    // to the cell at (toX, toY).
     void computerOpening(bool &placed);
     bool computerTurn();
-    void flyComputerTile();
+    void flyComputerTile(long toX, long toY);
     // Placement on one arm by its table (board/placement.cpp).
     bool placeOnArm(Arm arm);
     void placeOpeningTile(int slot);

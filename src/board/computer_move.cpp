@@ -10,6 +10,10 @@
 #include "app/timing.h"
 #include "state/text_number.h"
 
+// std
+#include <optional>
+#include <utility>
+
 namespace pipstone {
 
 namespace {
@@ -53,6 +57,8 @@ void GameWindow::computerOpening(bool &placed)
 bool GameWindow::computerTurn()
 {
     bool found = false;
+    // The Left and Top of the cell the tile flies to, once noted in this turn.
+    std::optional<std::pair<long, long>> cellAt;
     for (;;) {
         const int bound = 7 + s_.cextra;
         const double left = readNumber(s_.cu);
@@ -82,13 +88,14 @@ bool GameWindow::computerTurn()
         s_.mu = s_.lcard[t].Tag;
         s_.md = s_.rcard[t].Tag;
         // A tile that fits both ends goes to the right end, chosen last.
-        const auto chooseEnd = [this](const std::string &end, float parkTop, const Shape &cell) {
+        const auto chooseEnd = [this, &cellAt](const std::string &end, float parkTop, const Shape &cell) {
             if (end != s_.md && end != s_.mu)
                 return;
             s_.parkLeft = kParkLeft;
             s_.parkTop = parkTop;
-            writeWhole(s_.Label8, roundTwips(cell.Left));
-            writeWhole(s_.Label9, roundTwips(cell.Top));
+            cellAt = {roundTwips(cell.Left), roundTwips(cell.Top)};
+            writeWhole(s_.Label8, cellAt->first);
+            writeWhole(s_.Label9, cellAt->second);
             s_.creveal = 1;
         };
         chooseEnd(s_.cu, kParkTopLeftEnd, s_.Shl[readInt(s_.first[2])]);
@@ -103,11 +110,14 @@ bool GameWindow::computerTurn()
         s_.lStatus.Caption = kComputerTurn;
         return false;
     }
-    flyComputerTile();
+    // A turn that noted no cell flies to the one noted before.
+    if (!cellAt)
+        cellAt = {readInt(s_.Label8), readInt(s_.Label9)};
+    flyComputerTile(cellAt->first, cellAt->second);
     return true;
 }
 
-void GameWindow::flyComputerTile()
+void GameWindow::flyComputerTile(long toX, long toY)
 {
     const int t = readInt(s_.Text1);
     Picture &first = s_.lcard[t];
@@ -137,12 +147,10 @@ void GameWindow::flyComputerTile()
 
     // Across to the cell's Left, then down to its Top. A tile that already
     // stands at the cell's Left has no way across to go.
-    const long toX = readInt(s_.Label8);
     if (fromX != toX) {
         const long stepX = toX > fromX ? timing::kFlightStep : -timing::kFlightStep;
         fly(s_.Cover.Left, {fromX, static_cast<double>(toX), stepX, timing::kFlightAcrossWait, true});
     }
-    const long toY = readInt(s_.Label9);
     fly(s_.Cover.Top, {60, static_cast<double>(toY), timing::kFlightStep, timing::kFlightDownWait, true});
     s_.Cover.Visible = false;
     first.Visible = second.Visible = true;
