@@ -118,13 +118,15 @@ public:
 
 private:
     // The computer's two steps inside a placement (board/computer_move.cpp);
-    // computerTurn returns false when the computer is blocked.
+    // computerTurn returns false when the computer is blocked; the tile flies
+    // to the cell at (toX, toY).
     void computerOpening(bool &placed);
     bool computerTurn();
-    void flyComputerTile();
+    void flyComputerTile(long toX, long toY);
     // Placement on one arm by its table (board/placement.cpp).
     bool placeOnArm(Arm arm);
     void placeOpeningTile(int slot);
+    void turnLaidTile(int slot, int code, float x, float y, bool recount);
     void sendBackToDragOrigin(int slot);
     void showChosenTile();
 
@@ -236,6 +238,9 @@ private:
     // halves take the mouse (turns/blocked_turns.cpp); stamps never reach
     // the first value.
     std::array<std::uint64_t, 2> mouseTakersSetAt_{UINT64_MAX, UINT64_MAX};
+    // How many cells of each arm (right, left) drawshape last showed, -1
+    // before its first draw; it alone writes how a cell looks.
+    std::array<int, 2> cellsDrawn_{-1, -1};
 };
 
 } // namespace pipstone

@@ -10,6 +10,10 @@
 #include "app/timing.h"
 #include "state/text_number.h"
 
+// std
+#include <optional>
+#include <utility>
+
 namespace pipstone {
 
 namespace {
@@ -53,34 +57,45 @@ void GameWindow::computerOpening(bool &placed)
 bool GameWindow::computerTurn()
 {
     bool found = false;
+    // The Left and Top of the cell the tile flies to, once noted in this turn.
+    std::optional<std::pair<long, long>> cellAt;
     for (;;) {
         const int bound = 7 + s_.cextra;
         const double left = readNumber(s_.cu);
         const double right = readNumber(s_.cd);
+        // Every half that shows an open end counts as a move; the last tile
+        // of the list that has one is the one played.
+        int halves = 0;
+        int last = 0;
         for (int i = 1; i <= bound; ++i) {
             const int s = s_.chand[i];
             if (!inComputerRow(s_, s))
                 continue;
-            for (const Picture *half : {&s_.lcard[s], &s_.rcard[s]}) {
-                const double pips = readNumber(half->Tag);
-                if (pips == left || pips == right) {
-                    addTo(s_.AvCmove, 1);
-                    writeWhole(s_.Text1, s);
-                    found = true;
-                }
+            const double first = readNumber(s_.lcard[s].Tag);
+            const double second = readNumber(s_.rcard[s].Tag);
+            const int fit = ((first == left) | (first == right)) + ((second == left) | (second == right));
+            if (fit != 0) {
+                halves += fit;
+                last = s;
             }
         }
-        const int t = found ? readInt(s_.Text1) : 0;
+        if (halves != 0) {
+            addTo(s_.AvCmove, halves);
+            writeWhole(s_.Text1, last);
+            found = true;
+        }
+        const int t = found ? last : 0;
         s_.mu = s_.lcard[t].Tag;
         s_.md = s_.rcard[t].Tag;
         // A tile that fits both ends goes to the right end, chosen last.
-        const auto chooseEnd = [this](const std::string &end, float parkTop, const Shape &cell) {
+        const auto chooseEnd = [this, &cellAt](const std::string &end, float parkTop, const Shape &cell) {
             if (end != s_.md && end != s_.mu)
                 return;
             s_.parkLeft = kParkLeft;
             s_.parkTop = parkTop;
-            writeWhole(s_.Label8, roundTwips(cell.Left));
-            writeWhole(s_.Label9, roundTwips(cell.Top));
+            cellAt = {roundTwips(cell.Left), roundTwips(cell.Top)};
+            writeWhole(s_.Label8, cellAt->first);
+            writeWhole(s_.Label9, cellAt->second);
             s_.creveal = 1;
         };
         chooseEnd(s_.cu, kParkTopLeftEnd, s_.Shl[readInt(s_.first[2])]);
@@ -95,11 +110,14 @@ bool GameWindow::computerTurn()
         s_.lStatus.Caption = kComputerTurn;
         return false;
     }
-    flyComputerTile();
+    // A turn that noted no cell flies to the one noted before.
+    if (!cellAt)
+        cellAt = {readInt(s_.Label8), readInt(s_.Label9)};
+    flyComputerTile(cellAt->first, cellAt->second);
     return true;
 }
 
-void GameWindow::flyComputerTile()
+void GameWindow::flyComputerTile(long toX, long toY)
 {
     const int t = readInt(s_.Text1);
     Picture &first = s_.lcard[t];
@@ -107,7 +125,8 @@ void GameWindow::flyComputerTile()
     s_.lblStatusBar.Caption.join("Computer Choose Card   ", first.Tag, " / ", second.Tag);
     s_.Cover.Left = first.Left;
     s_.Cover.Top = first.Top;
-    writeWhole(s_.Label10, roundTwips(first.Left));
+    const long fromX = roundTwips(first.Left);
+    writeWhole(s_.Label10, fromX);
 
     first.Visible = second.Visible = false;
     s_.facemul = 1;
@@ -128,13 +147,10 @@ void GameWindow::flyComputerTile()
 
     // Across to the cell's Left, then down to its Top. A tile that already
     // stands at the cell's Left has no way across to go.
-    const long fromX = readInt(s_.Label10);
-    const long toX = readInt(s_.Label8);
     if (fromX != toX) {
         const long stepX = toX > fromX ? timing::kFlightStep : -timing::kFlightStep;
         fly(s_.Cover.Left, {fromX, static_cast<double>(toX), stepX, timing::kFlightAcrossWait, true});
     }
-    const long toY = readInt(s_.Label9);
     fly(s_.Cover.Top, {60, static_cast<double>(toY), timing::kFlightStep, timing::kFlightDownWait, true});
     s_.Cover.Visible = false;
     first.Visible = second.Visible = true;

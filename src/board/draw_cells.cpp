@@ -11,24 +11,36 @@
 namespace pipstone {
 
 // Each arm shows its cells up to its counter, grey and sent to the back in
-// order, the right arm's first; the rest are hidden. Every cell is written
-// once, as its look changes.
+// order, the right arm's first; the rest are hidden.
+//
+// Nothing but this draws the cells, so after the first draw every cell is
+// already grey and only the cells between the old and the new counter change
+// their showing: a draw after a move writes those, and takes a new stacking
+// for every shown cell, without walking the hidden rest of the arm.
 void GameWindow::drawshape()
 {
     constexpr Rgb kLightGrey{224, 224, 224};
-    const auto drawArm = [this](std::array<Shape, kCells> &arm, const std::string &counter) {
-        const int last = std::min(readInt(counter), kCells - 1);
-        for (int k = 0; k < kCells; ++k) {
-            Shape &cell = arm[k];
-            cell.filled = true;
-            cell.FillColor = kLightGrey;
-            cell.Visible = k <= last;
-            if (k <= last)
-                s_.sendToBack(cell);
+    const auto drawArm = [this](std::array<Shape, kCells> &arm, const std::string &counter, int &drawn) {
+        const int shown = std::max(std::min(readInt(counter), kCells - 1) + 1, 0);
+        if (drawn < 0) { // the first draw: every cell takes its look
+            for (Shape &cell : arm) {
+                cell.filled = true;
+                cell.FillColor = kLightGrey;
+                cell.Visible = false;
+            }
+            drawn = 0;
         }
+        for (int k = 0; k < shown; ++k) {
+            if (k >= drawn)
+                arm[k].Visible = true;
+            s_.sendToBack(arm[k]);
+        }
+        for (int k = shown; k < drawn; ++k)
+            arm[k].Visible = false;
+        drawn = shown;
     };
-    drawArm(s_.Shr, s_.first[1]);
-    drawArm(s_.Shl, s_.first[2]);
+    drawArm(s_.Shr, s_.first[1], cellsDrawn_[0]);
+    drawArm(s_.Shl, s_.first[2], cellsDrawn_[1]);
 }
 
 } // namespace pipstone

@@ -37,6 +37,19 @@ constexpr std::array<EndRule, 6> kLeftEnd{{
     {kBackCell, false, 2},
 }};
 
+// The rows of a table, two by two: one cell tag, the first half's row first.
+constexpr bool pairedByTag(const std::array<EndRule, 6> &table)
+{
+    constexpr int kTags[] = {kFlatCell, kCornerCell, kBackCell};
+    for (int k = 0; k < 3; ++k) {
+        const EndRule &a = table[2 * k], &b = table[2 * k + 1];
+        if (a.cellTag != kTags[k] || b.cellTag != kTags[k] || !a.firstHalfMatches || b.firstHalfMatches)
+            return false;
+    }
+    return true;
+}
+static_assert(pairedByTag(kRightEnd) && pairedByTag(kLeftEnd));
+
 // Whether two pip texts read alike; most hold a single digit, compared
 // without a library call.
 bool samePips(const std::string &a, const std::string &b)
@@ -60,9 +73,25 @@ std::optional<Arm> endForDrop(float left, float top)
 const EndRule *endRuleFor(Arm arm, int cellTag, const std::string &first, const std::string &second,
                           const std::string &end)
 {
-    for (const EndRule &rule : arm == Arm::Right ? kRightEnd : kLeftEnd)
-        if (rule.cellTag == cellTag && samePips(rule.firstHalfMatches ? first : second, end))
-            return &rule;
+    // Each tag has its two rows side by side, the first half's before the
+    // second's, so a tag names its pair and the halves pick the row.
+    const EndRule *pair = (arm == Arm::Right ? kRightEnd : kLeftEnd).data();
+    switch (cellTag) {
+    case kFlatCell:
+        break;
+    case kCornerCell:
+        pair += 2;
+        break;
+    case kBackCell:
+        pair += 4;
+        break;
+    default:
+        return nullptr;
+    }
+    if (samePips(first, end))
+        return pair;
+    if (samePips(second, end))
+        return pair + 1;
     return nullptr;
 }
 

@@ -35,8 +35,16 @@ constexpr HalfOffsets offsetsFor(int code)
 
 void GameWindow::rotateme()
 {
-    const int t = readInt(s_.Text1);
-    const int code = readInt(s_.Label1);
+    turnLaidTile(readInt(s_.Text1), readInt(s_.Label1), static_cast<float>(readNumber(s_.Label6)),
+                 static_cast<float>(readNumber(s_.Label7)), true);
+}
+
+// The tile in `slot` turns to face `code` with its first half at (x, y) and
+// hands the turn over. A caller that counts both sides itself right after,
+// with no event let in between, asks for no count here.
+void GameWindow::turnLaidTile(int slot, int code, float x, float y, bool recount)
+{
+    const int t = slot;
     if (t < 1 || t > kSlots || code < 1 || code > 4)
         return; // nothing to turn: the tile stays where it is
 
@@ -47,8 +55,6 @@ void GameWindow::rotateme()
     while (s_.cardrot[t] != code)
         s_.cardrot[t] = s_.cardrot[t] % 4 + 1;
 
-    const float x = static_cast<float>(readNumber(s_.Label6));
-    const float y = static_cast<float>(readNumber(s_.Label7));
     const HalfOffsets o = offsetsFor(code);
     moveHalf(s_.lcard[t], x + o.firstX, y + o.firstY);
     moveHalf(s_.rcard[t], x + o.secondX, y + o.secondY);
@@ -57,8 +63,12 @@ void GameWindow::rotateme()
     showcards();
 
     getturn();
-    variableppmove();
-    variableccmove();
+    // The counts are made here when asked for, and whenever an event could
+    // run before the caller's own count and see them.
+    if (recount || !countsStraightThrough()) {
+        variableppmove();
+        variableccmove();
+    }
     drawshape();
 }
 

@@ -97,13 +97,17 @@ bool GameWindow::placeOnArm(Arm arm)
         addTo(s_.psc, -pips);
         addTo(s_.pno, -1);
     }
-    writeWhole(s_.Label6, static_cast<long long>(cell.Left) + 25);
-    writeWhole(s_.Label7, static_cast<long long>(cell.Top) + 25);
+    const long long x = static_cast<long long>(cell.Left) + 25;
+    const long long y = static_cast<long long>(cell.Top) + 25;
+    writeWhole(s_.Label6, x);
+    writeWhole(s_.Label7, y);
     writeWhole(counter, k + 1);
     Happening play = tileHappening(Happening::Kind::Play, s_, l);
     play.end = right ? Happening::End::Right : Happening::End::Left;
     platform_.happened(play);
-    rotateme();
+    // The tile turns into the place just noted, as rotateme would read it
+    // back; domook counts both sides once it lies.
+    turnLaidTile(l, hit->code, static_cast<float>(x), static_cast<float>(y), false);
     return true;
 }
 

@@ -66,8 +66,8 @@ void GameWindow::PushButton3_Click()
     const int pips = readInt(first.Tag) + readInt(second.Tag);
     int heldBefore = 0;
     float rowTop = 0;
-    const auto takeInto = [&](const std::string &status, DrawingSide side) {
-        if (s_.lStatus.Caption != status)
+    const auto takeInto = [&](bool sidesTurn, DrawingSide side) {
+        if (!sidesTurn)
             return;
         heldBefore = readInt(side.tiles);
         addTo(side.tiles, 1);
@@ -77,8 +77,8 @@ void GameWindow::PushButton3_Click()
         addTo(side.draws, 1);
         rowTop = side.rowTop;
     };
-    takeInto(kComputerTurn, {s_.cno, s_.csc, s_.cextra, s_.chand, s_.max, kComputerRowTop});
-    takeInto(kYourTurn, {s_.pno, s_.psc, s_.pextra, s_.phand, s_.pmax, kPlayerRowTop});
+    takeInto(isComputerTurn(s_.lStatus.Caption), {s_.cno, s_.csc, s_.cextra, s_.chand, s_.max, kComputerRowTop});
+    takeInto(isYourTurn(s_.lStatus.Caption), {s_.pno, s_.psc, s_.pextra, s_.phand, s_.pmax, kPlayerRowTop});
     // The computer's tile stays its secret.
     platform_.happened(tileHappening(Happening::Kind::Draw, s_, isYourTurn(s_.lStatus.Caption) ? slot : 0));
     const float rowEnd = kRowStart + kRowPitch * static_cast<float>(heldBefore + 1);
