@@ -54,6 +54,9 @@ void HeadlessPlatform::processEvents()
 // One pass over what is due now: input first, then each due timer once.
 void HeadlessPlatform::runDueEvents()
 {
+    // Before the quiet stretch ends no input and no tick is due.
+    if (clock_.quietNow())
+        return;
     while (!quitRequested && inputDue())
         deliverFirstInput();
     for (std::size_t i = 0; i < clock_.timers.size(); ++i) {
