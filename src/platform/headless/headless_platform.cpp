@@ -86,7 +86,9 @@ void HeadlessPlatform::waitUntil(std::int64_t deadline)
     // Sleeps until the next timer or input falls due, or to the deadline,
     // and handles what is due then; a wait that only runs out is still an
     // event-processing call, as the real loop's is.
-    clock_.now = std::max(clock_.now, std::min(nextHappening(), deadline));
+    // Without a watcher the quiet mark is that moment already.
+    const std::int64_t next = atEventProcessing_ ? nextHappening() : clock_.quietUntil;
+    clock_.now = std::max(clock_.now, std::min(next, deadline));
     processEvents();
 }
 
