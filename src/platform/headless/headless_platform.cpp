@@ -25,6 +25,7 @@ HeadlessPlatform::HeadlessPlatform()
 {
     clock_.tickInterval = timing::kTimerInterval;
     refreshQuiet(); // nothing is queued and no timer runs yet
+    happenings.reserve(512); // a whole match tells a few hundred
     virtualClock_ = &clock_;
 }
 
