@@ -25,7 +25,9 @@ HeadlessPlatform::HeadlessPlatform()
 {
     clock_.tickInterval = timing::kTimerInterval;
     refreshQuiet(); // nothing is queued and no timer runs yet
-    happenings.reserve(512); // a whole match tells a few hundred
+    // A whole match tells a few hundred happenings and opens some dozens of boxes.
+    happenings.reserve(512);
+    boxes.reserve(64);
     virtualClock_ = &clock_;
 }
 
