@@ -22,10 +22,12 @@ int lcardAt(const GameState &s, float x, float y)
     long bestZ = 0;
     int best = -1;
     auto consider = [&](const Picture &half, int slot) {
-        // Asked first: the position alone rules out nearly every half.
-        if (!contains(half.Left, half.Top, half.Width, half.Height, x, y))
+        // Asked first: most halves never take the mouse (the stock, the
+        // computer's row, the first halves on the board), and the position
+        // rules out nearly every other one.
+        if (!half.Enabled || !contains(half.Left, half.Top, half.Width, half.Height, x, y))
             return;
-        if (!half.exists || !half.Visible || !half.Enabled)
+        if (!half.exists || !half.Visible)
             return;
         if (best < 0 || half.z > bestZ) {
             bestZ = half.z;

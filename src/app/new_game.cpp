@@ -15,10 +15,8 @@ void GameWindow::PushButton1_Click()
     setTimer(s_.Timer1, TimerId::Timer1, true);
     s_.Cover.Visible = false;
 
-    for (int i = 1; i <= kSlots; ++i) {
-        s_.lcard[i] = Picture{};
-        s_.rcard[i] = Picture{};
-    }
+    // The tiles of the old hand are not cleared here: the deal writes every
+    // field of every half afresh.
     ++s_.Shape3.repaints;
     s_.lblStatusBar.Caption = "";
     s_.first = {"0", "0", "0"};

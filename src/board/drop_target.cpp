@@ -12,10 +12,13 @@ namespace pipstone {
 
 std::optional<DropTarget> GameWindow::dropTargetAt(int slot, float left, float top) const
 {
-    if (slot < 1 || slot > kSlots || top > kHandLine || !isYourTurn(s_.lStatus.Caption) || handIsOver())
+    const auto yoursToLay = [this] { return isYourTurn(s_.lStatus.Caption) && !handIsOver(); };
+    if (slot < 1 || slot > kSlots || top > kHandLine)
         return std::nullopt;
+    // Where the tile is and whether it fits there are asked first: a tile
+    // that fits no end goes nowhere, whoever's turn it is.
     if (readInt(s_.first[0]) == 0)
-        return DropTarget{.opening = true};
+        return yoursToLay() ? std::optional(DropTarget{.opening = true}) : std::nullopt;
     const auto arm = endForDrop(left, top);
     if (!arm)
         return std::nullopt;
@@ -24,7 +27,8 @@ std::optional<DropTarget> GameWindow::dropTargetAt(int slot, float left, float t
     if (k < 0 || k >= kCells)
         return std::nullopt;
     const Shape &cell = right ? s_.Shr[k] : s_.Shl[k];
-    if (!endRuleFor(*arm, readInt(cell.Tag), s_.lcard[slot].Tag, s_.rcard[slot].Tag, right ? s_.cd : s_.cu))
+    if (!endRuleFor(*arm, readInt(cell.Tag), s_.lcard[slot].Tag, s_.rcard[slot].Tag, right ? s_.cd : s_.cu)
+        || !yoursToLay())
         return std::nullopt;
     return DropTarget{.opening = false, .arm = *arm, .cell = k};
 }

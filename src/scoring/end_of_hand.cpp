@@ -8,6 +8,10 @@
 #include "state/text_number.h"
 #include "tiles/pictures.h"
 
+// std
+#include <string>
+#include <string_view>
+
 namespace pipstone {
 
 namespace {
@@ -42,17 +46,27 @@ void GameWindow::checkendgame()
     const int playerTotal = readInt(s_.playerscore.Caption);
     const bool matchOver = computerTotal >= kMatchTarget || playerTotal >= kMatchTarget;
 
-    const std::string computerLine = " Computer Score = " + scoreOf(s_.ccsc) + " + " + scoreOf(s_.csc) + " = "
-                                     + scoreOf(s_.compscore.Caption);
-    const std::string playerLine = " Player Score :    = " + scoreOf(s_.ppsc) + " + " + scoreOf(s_.psc) + " = "
-                                   + scoreOf(s_.playerscore.Caption);
+    // The result box's text, written into one string: the winner's line first.
     std::string message;
-    if (playerTotal < computerTotal)
-        message = "Computer Win That Game\r\n" + computerLine + "\r\n" + playerLine;
-    else if (playerTotal > computerTotal)
-        message = "Player Win That Game \r\n" + playerLine + "\r\n" + computerLine;
-    else
-        message = "Game Is Draw\r\n" + playerLine + "\r\n" + computerLine;
+    message.reserve(128);
+    const auto scoreLine = [&](std::string_view lead, const std::string &before, const std::string &added,
+                               const std::string &total) {
+        message.append(lead).append(scoreOf(before)).append(" + ").append(scoreOf(added)).append(" = ");
+        message.append(scoreOf(total));
+    };
+    const auto computerLine = [&] { scoreLine(" Computer Score = ", s_.ccsc, s_.csc, s_.compscore.Caption); };
+    const auto playerLine = [&] { scoreLine(" Player Score :    = ", s_.ppsc, s_.psc, s_.playerscore.Caption); };
+    if (playerTotal < computerTotal) {
+        message = "Computer Win That Game\r\n";
+        computerLine();
+        message += "\r\n";
+        playerLine();
+    } else {
+        message = playerTotal > computerTotal ? "Player Win That Game \r\n" : "Game Is Draw\r\n";
+        playerLine();
+        message += "\r\n";
+        computerLine();
+    }
     platform_.happened(scoreHappening(Happening::Kind::HandOver, s_));
     if (matchOver)
         platform_.happened(scoreHappening(Happening::Kind::MatchOver, s_));

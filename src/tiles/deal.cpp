@@ -15,6 +15,18 @@ void place(Picture &half, float left, float top)
     half.Top = top;
 }
 
+// A dealt half takes the hidden template's size, picture and mouse handling.
+// Where it lies, whether it shows, its stacking and its pips are written by
+// the deal itself, so they are not taken from the template first.
+void takeTemplateLook(Picture &half, const Picture &templ)
+{
+    half.Width = templ.Width;
+    half.Height = templ.Height;
+    half.picture = templ.picture;
+    half.Enabled = templ.Enabled;
+    half.handPointer = templ.handPointer;
+}
+
 } // namespace
 
 void GameWindow::dealcards()
@@ -28,8 +40,8 @@ void GameWindow::dealcards()
     drawshape();
 
     for (int i = 1; i <= kSlots; ++i) {
-        s_.lcard[i] = s_.lcard[0];
-        s_.rcard[i] = s_.rcard[0];
+        takeTemplateLook(s_.lcard[i], s_.lcard[0]);
+        takeTemplateLook(s_.rcard[i], s_.rcard[0]);
         for (auto *half : {&s_.lcard[i], &s_.rcard[i]}) {
             half->exists = true;
             half->Visible = true;

@@ -8,11 +8,13 @@ namespace pipstone {
 
 namespace {
 
+// The engine's 64 bits scaled into [0, 1], as the standard uniform
+// distribution makes them, without its general machinery. Turned into a double
+// they may round up to 1.0; a draw must stay below it, or a slot number would
+// fall outside 1..28.
 double uniform(std::mt19937_64 &engine)
 {
-    // The distribution may round up to 1.0; a draw must stay below it, or a
-    // slot number would fall outside 1..28.
-    const double value = std::uniform_real_distribution<double>(0.0, 1.0)(engine);
+    const double value = static_cast<double>(engine()) * 0x1p-64;
     return value < 1.0 ? value : std::nextafter(1.0, 0.0);
 }
 

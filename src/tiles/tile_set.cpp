@@ -11,7 +11,6 @@
 #include "tiles/tile_set.h"
 
 // std
-#include <cmath>
 #include <utility>
 
 namespace pipstone {
@@ -38,7 +37,8 @@ void GameWindow::draw()
 void GameWindow::swap()
 {
     random_->reseed();
-    const auto drawSlot = [this] { return static_cast<int>(std::floor(random_->next() * kSlots)) + 1; };
+    // A draw is never negative, so dropping the fraction rounds it down.
+    const auto drawSlot = [this] { return static_cast<int>(random_->next() * kSlots) + 1; };
     for (int round = 0; round < kSlots; ++round) {
         const int x = drawSlot();
         const int y = drawSlot();

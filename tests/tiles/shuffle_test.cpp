@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <deque>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -88,6 +90,23 @@ TEST(Shuffle, TwoDealsInQuickSuccessionShuffleDifferently)
     const double fromFirstSeed = a.next();
     a.reseed();
     EXPECT_NE(a.next(), fromFirstSeed);
+}
+
+// A seeded game replays only while a seed gives the numbers it always gave:
+// those of the standard uniform distribution over the same engine.
+TEST(Shuffle, SeededDrawsAreTheStandardUniformNumbers)
+{
+    for (const std::uint64_t seed : {1ull, 2ull, 7919ull, 0x5eedull}) {
+        SeededRandomSource source(seed);
+        std::mt19937_64 engine(seed);
+        std::uniform_real_distribution<double> standard(0.0, 1.0);
+        for (int i = 0; i < 20000; ++i) {
+            const double expected = standard(engine);
+            const double drawn = source.next();
+            ASSERT_EQ(drawn, expected) << "seed " << seed << ", draw " << i;
+            ASSERT_LT(drawn, 1.0);
+        }
+    }
 }
 
 } // namespace

@@ -25,6 +25,9 @@ HeadlessPlatform::HeadlessPlatform()
 {
     clock_.tickInterval = timing::kTimerInterval;
     refreshQuiet(); // nothing is queued and no timer runs yet
+    // A whole match tells a few hundred happenings and opens some dozens of boxes.
+    happenings.reserve(512);
+    boxes.reserve(64);
     virtualClock_ = &clock_;
 }
 
@@ -40,7 +43,7 @@ void HeadlessPlatform::setTimerRunning(TimerId timer, bool running)
     if (running && !t.running)
         t.due = clock_.now + clock_.tickInterval;
     t.running = running;
-    refreshQuiet();
+    clock_.refresh(); // only the timers changed
 }
 
 // An event-processing call: the test's watcher first, then what is due.
@@ -54,6 +57,9 @@ void HeadlessPlatform::processEvents()
 // One pass over what is due now: input first, then each due timer once.
 void HeadlessPlatform::runDueEvents()
 {
+    // Before the quiet stretch ends no input and no tick is due.
+    if (clock_.quietNow())
+        return;
     while (!quitRequested && inputDue())
         deliverFirstInput();
     for (std::size_t i = 0; i < clock_.timers.size(); ++i) {
@@ -61,7 +67,7 @@ void HeadlessPlatform::runDueEvents()
         if (quitRequested || !dueNow(t))
             continue;
         t.due = clock_.now + clock_.tickInterval;
-        refreshQuiet(); // the tick's own waits may pass quietly
+        clock_.refresh(); // the tick's own waits may pass quietly
         if (events_)
             events_->onTimer(kTimers[i]);
     }
@@ -83,7 +89,9 @@ void HeadlessPlatform::waitUntil(std::int64_t deadline)
     // Sleeps until the next timer or input falls due, or to the deadline,
     // and handles what is due then; a wait that only runs out is still an
     // event-processing call, as the real loop's is.
-    clock_.now = std::max(clock_.now, std::min(nextHappening(), deadline));
+    // Without a watcher the quiet mark is that moment already.
+    const std::int64_t next = atEventProcessing_ ? nextHappening() : clock_.quietUntil;
+    clock_.now = std::max(clock_.now, std::min(next, deadline));
     processEvents();
 }
 
