@@ -149,11 +149,21 @@ private:
         std::uint64_t leftStamp = 0;
         int pextra = 0, cextra = 0;
     };
+    // The slots of a hand's entries that still lie in the side's row, in hand
+    // order; the first `count` are written.
+    struct RowSlots {
+        std::array<int, kSlots> slot;
+        int count = 0;
+    };
+    template <typename InRow>
+    RowSlots slotsInRow(const Hand &hand, int extra, InRow inRow) const;
     bool countIsCurrent(const LastCount &last, int extra, const std::vector<std::string> *listed) const;
     void writeCount(NumberText &count, int halves);
     template <typename InRow>
     void countMoves(NumberText &count, const Hand &hand, int extra, InRow inRow, std::vector<std::string> *listed,
                     LastCount &last);
+    void countRow(NumberText &count, const RowSlots &row, int extra, std::vector<std::string> *listed,
+                  LastCount &last);
 
     // Helpers shared by the parts.
     void setTimer(Timer &timer, TimerId id, bool enabled);

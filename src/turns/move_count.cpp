@@ -66,64 +66,41 @@ bool stillLists(const std::vector<std::string> &list, const std::array<std::arra
     return true;
 }
 
-// The slots of a hand's entries that still lie in the side's row (`inRow`
-// reads a first half's Top), in hand order. A hand's entries end at 7 + its
-// extra tiles: the deal clears the rest, and each tile drawn goes to the next
-// entry. Which entries lie in the row follows no pattern, so they are
-// gathered without a branch on it.
-struct RowSlots {
-    std::array<int, kSlots> slot; // the first `count` are written
-    int count = 0;
-};
+// Which side's row a first half's Top lies in.
+constexpr auto inPlayerRow = [](float top) { return isCountedInPlayerRow(top); };
+constexpr auto inComputersRow = [](float top) { return isInComputerRow(top); };
 
+} // namespace
+
+// The entries of a hand that still lie in the side's row (`inRow` reads a
+// first half's Top). A hand's entries end at 7 + its extra tiles: the deal
+// clears the rest, and each tile drawn goes to the next entry. Which entries
+// lie in the row follows no pattern, so they are gathered without a branch
+// on it.
 template <typename InRow>
-RowSlots slotsInRow(const GameState &s, const Hand &hand, int extra, InRow inRow)
+GameWindow::RowSlots GameWindow::slotsInRow(const Hand &hand, int extra, InRow inRow) const
 {
     RowSlots row;
     const int last = std::min(7 + extra, kSlots);
     for (int i = 1; i <= last; ++i) {
         const int t = hand[i]; // 0 is an empty entry
         row.slot[row.count] = t;
-        row.count += (t > 0) & inRow(s.lcard[t].Top);
+        row.count += (t > 0) & inRow(s_.lcard[t].Top);
     }
     return row;
 }
-
-} // namespace
 
 // One side's count: the tiles of `hand` still in the side's row (`inRow`
 // reads a first half's Top) against the open ends, with each counted slot
 // added to `listed` when given. When no event could run between two entries
 // (a quiet clock, or a toolkit that would let none run now), the entries are
-// counted straight through, the text written once and the list's entries
-// rewritten in place.
+// counted straight through (countRow); otherwise events run after each entry.
 template <typename InRow>
 void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRow inRow,
                             std::vector<std::string> *listed, LastCount &lastCount)
 {
-    const int last = std::min(7 + extra, kSlots);
     if (countsStraightThrough()) {
-        const RowSlots row = slotsInRow(s_, hand, extra, inRow);
-        const double left = readNumber(s_.cu);
-        const double right = readNumber(s_.cd);
-        int halves = 0;
-        for (int k = 0; k < row.count; ++k)
-            halves += playableHalves(s_, row.slot[k], left, right);
-        const auto listedCount = static_cast<std::size_t>(row.count);
-        if (listed) {
-            if (listed->size() != listedCount)
-                listed->resize(listedCount);
-            for (std::size_t k = 0; k < listedCount; ++k) {
-                const char *digits = detail::kDigitPairs + 2 * row.slot[k]; // every slot number has two
-                writeSlot((*listed)[k], digits);
-                std::memcpy(lastCount.listed[k].data(), digits, 2);
-            }
-        }
-        writeCount(count, halves);
-        lastCount.valid = true;
-        lastCount.stamp = writeStamp;
-        lastCount.extra = extra;
-        lastCount.listedCount = listedCount;
+        countRow(count, slotsInRow(hand, extra, inRow), extra, listed, lastCount);
         return;
     }
 
@@ -131,6 +108,7 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
     count = "0";
     if (listed)
         listed->clear();
+    const int last = std::min(7 + extra, kSlots);
     for (int i = 1; i <= last; ++i) {
         const int t = hand[i];
         if (t > 0 && inRow(s_.lcard[t].Top)) {
@@ -140,6 +118,33 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
         }
         pump();
     }
+}
+
+// A count made straight through from the side's row as gathered: the text
+// written once, the list's entries rewritten in place.
+void GameWindow::countRow(NumberText &count, const RowSlots &row, int extra, std::vector<std::string> *listed,
+                          LastCount &lastCount)
+{
+    const double left = readNumber(s_.cu);
+    const double right = readNumber(s_.cd);
+    int halves = 0;
+    for (int k = 0; k < row.count; ++k)
+        halves += playableHalves(s_, row.slot[k], left, right);
+    const auto listedCount = static_cast<std::size_t>(row.count);
+    if (listed) {
+        if (listed->size() != listedCount)
+            listed->resize(listedCount);
+        for (std::size_t k = 0; k < listedCount; ++k) {
+            const char *digits = detail::kDigitPairs + 2 * row.slot[k]; // every slot number has two
+            writeSlot((*listed)[k], digits);
+            std::memcpy(lastCount.listed[k].data(), digits, 2);
+        }
+    }
+    writeCount(count, halves);
+    lastCount.valid = true;
+    lastCount.stamp = writeStamp;
+    lastCount.extra = extra;
+    lastCount.listedCount = listedCount;
 }
 
 // Writing a count changes nothing that the other side's count or closing up
@@ -171,8 +176,7 @@ void GameWindow::writeCount(NumberText &count, int halves)
     if (countIsCurrent(playerCount_, s_.pextra, nullptr))
         return;
     auto counting = activity_.mark(Work::PlayerCount);
-    countMoves(s_.AvPmove, s_.phand, s_.pextra, [](float top) { return isCountedInPlayerRow(top); }, nullptr,
-                playerCount_);
+    countMoves(s_.AvPmove, s_.phand, s_.pextra, inPlayerRow, nullptr, playerCount_);
 }
 
 [[gnu::hot]] void GameWindow::variableccmove()
@@ -180,8 +184,7 @@ void GameWindow::writeCount(NumberText &count, int halves)
     if (countIsCurrent(computerCount_, s_.cextra, &s_.List1))
         return;
     auto counting = activity_.mark(Work::ComputerCount);
-    countMoves(s_.AvCmove, s_.chand, s_.cextra, [](float top) { return isInComputerRow(top); }, &s_.List1,
-                computerCount_);
+    countMoves(s_.AvCmove, s_.chand, s_.cextra, inComputersRow, &s_.List1, computerCount_);
 }
 
 // The stock is empty and neither side holds a tile that fits an end. The
@@ -213,19 +216,33 @@ void GameWindow::arrangehands()
         variableccmove();
         return;
     }
-    const auto closeUp = [this](const Hand &hand, int extra, auto inRow, float top) {
-        const RowSlots row = slotsInRow(s_, hand, extra, inRow);
+    const RowSlots playerRow = slotsInRow(s_.phand, s_.pextra, inPlayerRow);
+    const RowSlots computerRow = slotsInRow(s_.chand, s_.cextra, inComputersRow);
+    const auto closeUp = [this](const RowSlots &row, float top) {
         for (int k = 0; k < row.count; ++k) {
             const float left = kRowStart + kRowPitch * static_cast<float>(k + 1);
             moveHalf(s_.lcard[row.slot[k]], left, top);
             moveHalf(s_.rcard[row.slot[k]], left, top + kHalfPitch);
         }
     };
-    closeUp(s_.phand, s_.pextra, [](float top) { return isCountedInPlayerRow(top); }, kPlayerRowTop);
-    closeUp(s_.chand, s_.cextra, [](float top) { return isInComputerRow(top); }, kComputerRowTop);
+    closeUp(playerRow, kPlayerRowTop);
+    closeUp(computerRow, kComputerRowTop);
     arranged_ = {true, writeStamp, leftStamp, s_.pextra, s_.cextra};
-    variableppmove();
-    variableccmove();
+    if (!countsStraightThrough()) {
+        variableppmove();
+        variableccmove();
+        return;
+    }
+    // Closing up moves each tile along its own row: the rows just gathered
+    // are still the rows, and the counts take them as they are.
+    if (!countIsCurrent(playerCount_, s_.pextra, nullptr)) {
+        auto counting = activity_.mark(Work::PlayerCount);
+        countRow(s_.AvPmove, playerRow, s_.pextra, nullptr, playerCount_);
+    }
+    if (!countIsCurrent(computerCount_, s_.cextra, &s_.List1)) {
+        auto counting = activity_.mark(Work::ComputerCount);
+        countRow(s_.AvCmove, computerRow, s_.cextra, &s_.List1, computerCount_);
+    }
 }
 
 // Counts, then closes up the rows and counts again. Closing up moves tiles only
