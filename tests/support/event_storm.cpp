@@ -224,6 +224,10 @@ std::vector<std::string> EventStorm::run(int events)
         if (!problems.empty())
             return problems;
     }
+    // The user waits for the storm's last events to land: a close among them
+    // may still be on its way.
+    aiming_ = false;
+    p.advance(2000);
     resultsShown = static_cast<int>(std::count_if(p.boxes.begin(), p.boxes.end(), [](const auto &box) {
         return box.title == "  Brisk Domino     Max Score = 101  ";
     }));
@@ -234,10 +238,7 @@ std::vector<std::string> EventStorm::run(int events)
         return {};
 
     // Liveness: whatever the storm left behind, the match can be played to
-    // its end. The user waits for the storm's last events to land and lets
-    // go of every mouse button.
-    aiming_ = false;
-    p.advance(2000);
+    // its end. The user lets go of every mouse button.
     letGoOfTheMouse();
     // The seeded matches check every step of normal play; here the totals
     // are followed throughout, and the rest is checked where play ends. A
