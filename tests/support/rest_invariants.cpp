@@ -10,6 +10,7 @@
 #include "tiles/pictures.h"
 
 // std
+#include <algorithm>
 #include <array>
 
 namespace pipstone::test {
@@ -176,6 +177,29 @@ void checkTileFaces(const GameState &s, int held, Report &r)
     }
 }
 
+// Each arm shows its cells up to the one its next tile goes to, grey, and
+// hides the rest.
+void checkCells(const GameState &s, Report &r)
+{
+    constexpr Rgb kGrey{224, 224, 224};
+    const struct {
+        const char *name;
+        const std::array<Shape, kCells> &cells;
+        const std::string &counter;
+    } arms[] = {{"right", s.Shr, s.first[1]}, {"left", s.Shl, s.first[2]}};
+    for (const auto &arm : arms) {
+        const int last = std::min(readInt(arm.counter), kCells - 1);
+        for (int k = 0; k < kCells; ++k) {
+            const Shape &cell = arm.cells[k];
+            if (cell.Visible != (k <= last))
+                r.fail("the ", arm.name, " arm's cell ", k, " shows ", cell.Visible, " with its counter at ",
+                       arm.counter);
+            else if (cell.Visible && (!cell.filled || !(cell.FillColor == kGrey)))
+                r.fail("the ", arm.name, " arm's cell ", k, " shows but is not filled grey");
+        }
+    }
+}
+
 } // namespace
 
 void checkHandInPlay(const GameState &s, Report &r)
@@ -218,6 +242,7 @@ void checkAtRest(const GameWindow &game, const HeadlessPlatform *platform, Repor
     checkLists(s, held, r);
     checkMoveCounts(s, held, r);
     checkTileFaces(s, held, r);
+    checkCells(s, r);
 }
 
 } // namespace pipstone::test
