@@ -12,6 +12,7 @@
 
 // std
 #include <optional>
+#include <string>
 #include <utility>
 
 namespace pipstone {
@@ -23,11 +24,17 @@ bool inComputerRow(const GameState &s, int slot)
     return slot > 0 && isInComputerRow(s.lcard[slot].Top);
 }
 
+// The computer's messages, made once: they are longer than a string keeps
+// without the heap.
+const std::string kWillStart = "Computer Will Start";
+const std::string kWillTakeExtraCard = "Computer Will Take Extra Card";
+const std::string kNoTitle;
+
 } // namespace
 
 void GameWindow::computerOpening(bool &placed)
 {
-    ask("Computer Will Start", s_.caption);
+    ask(kWillStart, s_.caption);
     int s = 0;
     for (int i = 1; i <= 7 + s_.cextra && s == 0; ++i)
         if (inComputerRow(s_, s_.chand[i]))
@@ -85,11 +92,13 @@ bool GameWindow::computerTurn()
             found = true;
         }
         const int t = found ? last : 0;
-        s_.mu = s_.lcard[t].Tag;
-        s_.md = s_.rcard[t].Tag;
+        const NumberText &upper = s_.lcard[t].Tag;
+        const NumberText &lower = s_.rcard[t].Tag;
+        s_.mu = upper;
+        s_.md = lower;
         // A tile that fits both ends goes to the right end, chosen last.
-        const auto chooseEnd = [this, &cellAt](const std::string &end, float parkTop, const Shape &cell) {
-            if (end != s_.md && end != s_.mu)
+        const auto chooseEnd = [&](const NumberText &end, float parkTop, const Shape &cell) {
+            if (!(end == lower) && !(end == upper))
                 return;
             s_.parkLeft = kParkLeft;
             s_.parkTop = parkTop;
@@ -102,7 +111,7 @@ bool GameWindow::computerTurn()
         chooseEnd(s_.cd, kParkTopRightEnd, s_.Shr[readInt(s_.first[1])]);
         if (found || readInt(s_.pull) == kStockSize)
             break;
-        ask("Computer Will Take Extra Card", "");
+        ask(kWillTakeExtraCard, kNoTitle);
         auto drawing = activity_.mark(OneThingAtATime::Work::Draw);
         PushButton3_Click();
     }
