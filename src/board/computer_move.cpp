@@ -13,6 +13,7 @@
 // std
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace pipstone {
@@ -29,6 +30,21 @@ bool inComputerRow(const GameState &s, int slot)
 const std::string kWillStart = "Computer Will Start";
 const std::string kWillTakeExtraCard = "Computer Will Take Extra Card";
 const std::string kNoTitle;
+
+// The status line names the chosen tile by its pips. A pip is one digit, so
+// the line is its fixed text with the two digits put in.
+void nameChosenTile(ShownText &status, const NumberText &first, const NumberText &second)
+{
+    static constexpr char kHead[] = "Computer Choose Card   ";
+    if (first.text().size() != 1 || second.text().size() != 1) {
+        status.join(kHead, first, " / ", second);
+        return;
+    }
+    char line[] = "Computer Choose Card   ? / ?";
+    line[sizeof kHead - 1] = first.text()[0];
+    line[sizeof line - 2] = second.text()[0];
+    status = std::string_view(line, sizeof line - 1);
+}
 
 } // namespace
 
@@ -131,7 +147,7 @@ void GameWindow::flyComputerTile(long toX, long toY)
     const int t = readInt(s_.Text1);
     Picture &first = s_.lcard[t];
     Picture &second = s_.rcard[t];
-    s_.lblStatusBar.Caption.join("Computer Choose Card   ", first.Tag, " / ", second.Tag);
+    nameChosenTile(s_.lblStatusBar.Caption, first.Tag, second.Tag);
     s_.Cover.Left = first.Left;
     s_.Cover.Top = first.Top;
     const long fromX = roundTwips(first.Left);
