@@ -112,19 +112,19 @@ bool GameWindow::computerTurn()
         const NumberText &lower = s_.rcard[t].Tag;
         s_.mu = upper;
         s_.md = lower;
-        // A tile that fits both ends goes to the right end, chosen last.
-        const auto chooseEnd = [&](const NumberText &end, float parkTop, const Shape &cell) {
-            if (!(end == lower) && !(end == upper))
-                return;
+        // A tile that fits both ends goes to the right end. Nothing runs
+        // between the two ends' notes, so only the end chosen is noted.
+        const auto fits = [&upper, &lower](const NumberText &end) { return end == lower || end == upper; };
+        const bool toRight = fits(s_.cd);
+        if (toRight || fits(s_.cu)) {
+            const Shape &cell = toRight ? s_.Shr[readInt(s_.first[1])] : s_.Shl[readInt(s_.first[2])];
             s_.parkLeft = kParkLeft;
-            s_.parkTop = parkTop;
+            s_.parkTop = toRight ? kParkTopRightEnd : kParkTopLeftEnd;
             cellAt = {roundTwips(cell.Left), roundTwips(cell.Top)};
             writeWhole(s_.Label8, cellAt->first);
             writeWhole(s_.Label9, cellAt->second);
             s_.creveal = 1;
-        };
-        chooseEnd(s_.cu, kParkTopLeftEnd, s_.Shl[readInt(s_.first[2])]);
-        chooseEnd(s_.cd, kParkTopRightEnd, s_.Shr[readInt(s_.first[1])]);
+        }
         if (found || readInt(s_.pull) == kStockSize)
             break;
         ask(kWillTakeExtraCard, kNoTitle);
