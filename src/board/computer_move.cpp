@@ -12,6 +12,8 @@
 
 // std
 #include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 
 namespace pipstone {
@@ -23,11 +25,32 @@ bool inComputerRow(const GameState &s, int slot)
     return slot > 0 && isInComputerRow(s.lcard[slot].Top);
 }
 
+// The computer's messages, made once: they are longer than a string keeps
+// without the heap.
+const std::string kWillStart = "Computer Will Start";
+const std::string kWillTakeExtraCard = "Computer Will Take Extra Card";
+const std::string kNoTitle;
+
+// The status line names the chosen tile by its pips. A pip is one digit, so
+// the line is its fixed text with the two digits put in.
+void nameChosenTile(ShownText &status, const NumberText &first, const NumberText &second)
+{
+    static constexpr char kHead[] = "Computer Choose Card   ";
+    if (first.text().size() != 1 || second.text().size() != 1) {
+        status.join(kHead, first, " / ", second);
+        return;
+    }
+    char line[] = "Computer Choose Card   ? / ?";
+    line[sizeof kHead - 1] = first.text()[0];
+    line[sizeof line - 2] = second.text()[0];
+    status = std::string_view(line, sizeof line - 1);
+}
+
 } // namespace
 
 void GameWindow::computerOpening(bool &placed)
 {
-    ask("Computer Will Start", s_.caption);
+    ask(kWillStart, s_.caption);
     int s = 0;
     for (int i = 1; i <= 7 + s_.cextra && s == 0; ++i)
         if (inComputerRow(s_, s_.chand[i]))
@@ -54,7 +77,9 @@ void GameWindow::computerOpening(bool &placed)
     platform_.happened(sideHappening(Happening::Kind::Turn, s_));
 }
 
-bool GameWindow::computerTurn()
+// The turn is compiled together with what it calls and the compiler can
+// see: the flight, which only a turn calls, and the small field helpers.
+[[gnu::flatten]] bool GameWindow::computerTurn()
 {
     bool found = false;
     // The Left and Top of the cell the tile flies to, once noted in this turn.
@@ -85,24 +110,26 @@ bool GameWindow::computerTurn()
             found = true;
         }
         const int t = found ? last : 0;
-        s_.mu = s_.lcard[t].Tag;
-        s_.md = s_.rcard[t].Tag;
-        // A tile that fits both ends goes to the right end, chosen last.
-        const auto chooseEnd = [this, &cellAt](const std::string &end, float parkTop, const Shape &cell) {
-            if (end != s_.md && end != s_.mu)
-                return;
+        const NumberText &upper = s_.lcard[t].Tag;
+        const NumberText &lower = s_.rcard[t].Tag;
+        s_.mu = upper;
+        s_.md = lower;
+        // A tile that fits both ends goes to the right end. Nothing runs
+        // between the two ends' notes, so only the end chosen is noted.
+        const auto fits = [&upper, &lower](const NumberText &end) { return end == lower || end == upper; };
+        const bool toRight = fits(s_.cd);
+        if (toRight || fits(s_.cu)) {
+            const Shape &cell = toRight ? s_.Shr[readInt(s_.first[1])] : s_.Shl[readInt(s_.first[2])];
             s_.parkLeft = kParkLeft;
-            s_.parkTop = parkTop;
+            s_.parkTop = toRight ? kParkTopRightEnd : kParkTopLeftEnd;
             cellAt = {roundTwips(cell.Left), roundTwips(cell.Top)};
             writeWhole(s_.Label8, cellAt->first);
             writeWhole(s_.Label9, cellAt->second);
             s_.creveal = 1;
-        };
-        chooseEnd(s_.cu, kParkTopLeftEnd, s_.Shl[readInt(s_.first[2])]);
-        chooseEnd(s_.cd, kParkTopRightEnd, s_.Shr[readInt(s_.first[1])]);
+        }
         if (found || readInt(s_.pull) == kStockSize)
             break;
-        ask("Computer Will Take Extra Card", "");
+        ask(kWillTakeExtraCard, kNoTitle);
         auto drawing = activity_.mark(OneThingAtATime::Work::Draw);
         PushButton3_Click();
     }
@@ -122,7 +149,7 @@ void GameWindow::flyComputerTile(long toX, long toY)
     const int t = readInt(s_.Text1);
     Picture &first = s_.lcard[t];
     Picture &second = s_.rcard[t];
-    s_.lblStatusBar.Caption.join("Computer Choose Card   ", first.Tag, " / ", second.Tag);
+    nameChosenTile(s_.lblStatusBar.Caption, first.Tag, second.Tag);
     s_.Cover.Left = first.Left;
     s_.Cover.Top = first.Top;
     const long fromX = roundTwips(first.Left);

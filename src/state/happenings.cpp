@@ -29,17 +29,17 @@ Happening::Side sideToMove(const GameState &s)
 
 Happening tileHappening(Happening::Kind kind, const GameState &s, int slot)
 {
-    Happening h;
-    h.kind = kind;
-    h.side = sideToMove(s);
-    if (slot >= 1 && slot <= kSlots) {
-        h.first = pips(s.lcard[slot].Tag);
-        h.second = pips(s.rcard[slot].Tag);
-    }
-    h.leftEnd = pips(s.cu);
-    h.rightEnd = pips(s.cd);
-    h.stockLeft = static_cast<std::uint8_t>(kStockSize - readInt(s.pull));
-    return h;
+    // A slot out of range names no tile: its halves read 0. Every field is
+    // given at once, so the record is put together in a register.
+    const bool tile = slot >= 1 && slot <= kSlots;
+    return {.kind = kind,
+            .side = sideToMove(s),
+            .first = tile ? pips(s.lcard[slot].Tag) : std::uint8_t{0},
+            .second = tile ? pips(s.rcard[slot].Tag) : std::uint8_t{0},
+            .end = Happening::End::Left,
+            .leftEnd = pips(s.cu),
+            .rightEnd = pips(s.cd),
+            .stockLeft = static_cast<std::uint8_t>(kStockSize - readInt(s.pull))};
 }
 
 Happening sideHappening(Happening::Kind kind, const GameState &s)

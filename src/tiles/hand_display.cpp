@@ -17,35 +17,49 @@ namespace pipstone {
         return;
     Picture &first = s_.lcard[n];
     Picture &second = s_.rcard[n];
-    const int firstPips = readInt(first.Tag);
-    const int secondPips = readInt(second.Tag);
+    // Painting the window moves nothing, so the place read here holds
+    // throughout.
+    const float top = first.Top;
+    const bool showsFace = top >= kComputerRowBottom && first.Left > kStockColumnRight;
+    // Only a tile past the stock and between the rows lies on the board.
+    const bool onBoard = showsFace && top > kComputerRowBottom && top < kPlayerRowLine;
 
-    if (first.Top >= kComputerRowBottom && first.Left > kStockColumnRight) {
-        if (first.Top == kPlayerRowTop)
-            s_.faceset = 0;
-        if (first.Top < kPlayerRowLine)
-            s_.faceset = 9;
-        if (s_.Shl[5].Visible || s_.Shl[17].Visible || s_.Shr[5].Visible || s_.Shr[17].Visible)
-            s_.faceset = 0;
-        first.picture = s_.facemul * s_.faceset + firstPips + 1;
-        second.picture = s_.facemul * s_.faceset + secondPips + 1;
-        platform_.repaintNow();
-    } else {
+    // The flying tile shows the faces only to the player, or once revealed.
+    const auto showMovingTile = [this](int upper, int lower) {
+        const bool faces = isYourTurn(s_.lStatus.Caption) || s_.creveal == 1;
+        s_.Cover.CoverU = faces ? upper : kBackPicture;
+        s_.Cover.CoverD = faces ? lower : kBackPicture;
+    };
+
+    if (!showsFace) {
         first.picture = second.picture = kBackPicture;
         first.Enabled = second.Enabled = false;
+        showMovingTile(kBackPicture, kBackPicture);
+        return;
     }
+    const int firstFace = uprightFace(readInt(first.Tag));
+    const int secondFace = uprightFace(readInt(second.Tag));
+    // The step to the quarter-turned faces (taken where facemul asks for
+    // it): none in the player's row or while a corner cell shows, one above
+    // that row, and a tile low in the window but off the row keeps the step
+    // it had.
+    int faceset = top < kPlayerRowLine ? 9 : top == kPlayerRowTop ? 0 : s_.faceset;
+    if (s_.Shl[5].Visible || s_.Shl[17].Visible || s_.Shr[5].Visible || s_.Shr[17].Visible)
+        faceset = 0;
+    s_.faceset = faceset;
+    const int step = s_.facemul * faceset;
+    first.picture = step + firstFace;
+    second.picture = step + secondFace;
+    platform_.repaintNow();
+    showMovingTile(step + firstFace, step + secondFace);
 
-    if (isYourTurn(s_.lStatus.Caption) || s_.creveal == 1) {
-        s_.Cover.CoverU = first.picture;
-        s_.Cover.CoverD = second.picture;
-    } else {
-        s_.Cover.CoverU = s_.Cover.CoverD = kBackPicture;
-    }
-
-    if (first.Top < kPlayerRowLine && first.Top > kComputerRowBottom && first.Left > kStockColumnRight) {
-        s_.faceset = second.Top == first.Top ? kTurnedOffset : 0;
-        first.picture = s_.faceset + firstPips + 1;
-        second.picture = s_.faceset + secondPips + 1;
+    // On the board the faces turn with the tile's layout, after the moving
+    // tile took the faces shown above.
+    if (onBoard) {
+        const int turned = second.Top == top ? kTurnedOffset : 0;
+        s_.faceset = turned;
+        first.picture = turned + firstFace;
+        second.picture = turned + secondFace;
         auto showing = activity_.mark(OneThingAtATime::Work::Showcards);
         pump();
     }

@@ -24,6 +24,8 @@ struct DrawingSide {
     float rowTop;
 };
 
+const std::string kMoveSound = "pic/Move.wav"; // made once for every draw
+
 } // namespace
 
 void GameWindow::getCardPressed()
@@ -51,9 +53,9 @@ void GameWindow::PushButton3_Click()
     setTimer(s_.Timer2, TimerId::Timer2, false);
     s_.creveal = 0;
     countAndArrange();
-    addTo(s_.pull, 1);
-    const int slot = readInt(s_.pull);
-    platform_.playSoundAsync("pic/Move.wav");
+    const int slot = readInt(s_.pull) + 1;
+    writeWhole(s_.pull, slot);
+    platform_.playSoundAsync(kMoveSound);
     pump();
     showSlot(slot);
     Picture &first = s_.lcard[slot];
@@ -63,24 +65,26 @@ void GameWindow::PushButton3_Click()
     s_.Cover.Left = second.Left + 220;
     s_.Cover.Top = first.Top - kHalfPitch;
 
-    const int pips = readInt(first.Tag) + readInt(second.Tag);
+    // The status names at most one side; nothing runs between here and the
+    // happening that could change it.
+    const bool computers = isComputerTurn(s_.lStatus.Caption);
+    const bool players = !computers && isYourTurn(s_.lStatus.Caption);
     int heldBefore = 0;
     float rowTop = 0;
-    const auto takeInto = [&](bool sidesTurn, DrawingSide side) {
-        if (!sidesTurn)
-            return;
+    if (computers || players) {
+        const DrawingSide side = computers
+                                     ? DrawingSide{s_.cno, s_.csc, s_.cextra, s_.chand, s_.max, kComputerRowTop}
+                                     : DrawingSide{s_.pno, s_.psc, s_.pextra, s_.phand, s_.pmax, kPlayerRowTop};
         heldBefore = readInt(side.tiles);
-        addTo(side.tiles, 1);
-        addTo(side.pips, pips);
+        writeWhole(side.tiles, heldBefore + 1);
+        writeWhole(side.pips, readInt(side.pips) + readInt(first.Tag) + readInt(second.Tag));
         ++side.extra;
         side.hand[7 + side.extra] = slot;
-        addTo(side.draws, 1);
+        writeWhole(side.draws, readInt(side.draws) + 1);
         rowTop = side.rowTop;
-    };
-    takeInto(isComputerTurn(s_.lStatus.Caption), {s_.cno, s_.csc, s_.cextra, s_.chand, s_.max, kComputerRowTop});
-    takeInto(isYourTurn(s_.lStatus.Caption), {s_.pno, s_.psc, s_.pextra, s_.phand, s_.pmax, kPlayerRowTop});
+    }
     // The computer's tile stays its secret.
-    platform_.happened(tileHappening(Happening::Kind::Draw, s_, isYourTurn(s_.lStatus.Caption) ? slot : 0));
+    platform_.happened(tileHappening(Happening::Kind::Draw, s_, players ? slot : 0));
     const float rowEnd = kRowStart + kRowPitch * static_cast<float>(heldBefore + 1);
     first.Visible = second.Visible = false;
     moveHalf(first, rowEnd, rowTop);

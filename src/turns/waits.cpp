@@ -41,7 +41,9 @@ void GameWindow::Delay(double ms)
     }
 }
 
-void GameWindow::fly(MarkField<float> &coordinate, Flight flight)
+// Every draw and every computer's move flies a tile, so the waits a flight
+// calls in this file are compiled into it.
+[[gnu::flatten]] void GameWindow::fly(MarkField<float> &coordinate, Flight flight)
 {
     const double wait = wholeMilliseconds(flight.waitMs);
     const double stride = static_cast<double>(flight.step);
