@@ -18,9 +18,15 @@ std::string nameOf(const Command &command)
 std::optional<std::vector<std::vector<ChildRun>>> runInTurns(const std::vector<Command> &commands, int rounds,
                                                              const std::string &marker, int uncounted, int cpu)
 {
-    std::vector<std::vector<ChildRun>> runs(commands.size());
+    const std::size_t count = commands.size();
+    std::vector<std::vector<ChildRun>> runs(count);
     for (int round = -uncounted; round < rounds; ++round) {
-        for (std::size_t c = 0; c < commands.size(); ++c) {
+        // Each round starts one program further on: no program always runs
+        // right after the same other one and finds the caches as it left
+        // them, which in a fixed order favours whoever runs second.
+        const auto first = static_cast<std::size_t>(round + uncounted) % count;
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::size_t c = (first + k) % count;
             ChildRun run = runChild(commands[c], marker, cpu);
             if (!run.exitedCleanly || (!marker.empty() && run.markerMs < 0)) {
                 std::fprintf(stderr, "  %s did not run cleanly (%zu lines of output); run it by hand to see why\n",

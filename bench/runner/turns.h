@@ -15,7 +15,8 @@ namespace pipstone::bench {
 using Command = std::vector<std::string>;
 
 // Runs the commands one after the other, round after round, so that a
-// change in the machine's load meanwhile falls on all of them alike: first
+// change in the machine's load meanwhile falls on all of them alike, each
+// round starting with the next command in turn: first
 // `uncounted` rounds to warm the caches, then `rounds` counted ones. Every
 // run must end cleanly and, unless `marker` is empty, print that line.
 // Returns the counted runs of each command, runs[command][round]; nothing
