@@ -7,6 +7,9 @@
 #include "state/places.h"
 #include "state/text_number.h"
 
+// std
+#include <string_view>
+
 namespace pipstone {
 
 namespace {
@@ -85,11 +88,19 @@ void GameWindow::lcard_MouseMove(int index, int button, int, float x, float y)
     }
 }
 
-// The status bar names the tile in hand by the pips of its two halves. Written
-// in place: it changes with every move of a drag.
+// The status bar names the tile in hand by the pips of its two halves. Every
+// move of a drag names it again, nearly always as the bar already reads, so
+// the bar is compared piece by piece and only written when it reads otherwise.
 void GameWindow::showChosenTile()
 {
-    s_.lblStatusBar.Caption.join("You Choose Card  ", s_.mu, " / ", s_.md);
+    constexpr std::string_view kLead = "You Choose Card  ", kBetween = " / ";
+    const std::string_view shown = s_.lblStatusBar.Caption;
+    const std::string_view first = s_.mu, second = s_.md;
+    if (shown.size() == kLead.size() + first.size() + kBetween.size() + second.size() && shown.starts_with(kLead)
+        && shown.substr(kLead.size(), first.size()) == first
+        && shown.substr(kLead.size() + first.size(), kBetween.size()) == kBetween && shown.ends_with(second))
+        return;
+    s_.lblStatusBar.Caption.join(kLead, s_.mu, kBetween, s_.md);
 }
 
 void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float y)
