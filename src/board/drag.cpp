@@ -76,11 +76,13 @@ void GameWindow::lcard_MouseMove(int index, int button, int, float x, float y)
     s_.Shmove.Width = 485;
     s_.Shmove.Height = 900;
     s_.bringToFront(s_.Shmove);
-    for (auto [half, left, top] : {std::tuple{&l, lLeft, lTop}, std::tuple{&r, rLeft, rTop}}) {
-        moveHalf(*half, left, top);
-        half->Width = half->Height = 400;
-        s_.bringToFront(*half);
-    }
+    const auto carry = [this](Picture &half, float left, float top) {
+        moveHalf(half, left, top);
+        half.Width = half.Height = 400;
+        s_.bringToFront(half);
+    };
+    carry(l, lLeft, lTop);
+    carry(r, rLeft, rTop);
     s_.aids.dropMark = dropTargetAt(index, lLeft, lTop);
     if (fitsAnOpenEnd(s_)) {
         showChosenTile();
