@@ -8,6 +8,7 @@
 #include "state/text_number.h"
 
 // std
+#include <algorithm>
 #include <string_view>
 
 namespace pipstone {
@@ -90,19 +91,26 @@ void GameWindow::lcard_MouseMove(int index, int button, int, float x, float y)
     }
 }
 
-// The status bar names the tile in hand by the pips of its two halves. Every
-// move of a drag names it again, nearly always as the bar already reads, so
-// the bar is compared piece by piece and only written when it reads otherwise.
+// The status bar names the tile in hand by the pips of its two halves, at
+// every move of a drag. The text is put together on the stack; the bar keeps
+// it only when it reads otherwise.
 void GameWindow::showChosenTile()
 {
     constexpr std::string_view kLead = "You Choose Card  ", kBetween = " / ";
-    const std::string_view shown = s_.lblStatusBar.Caption;
+    constexpr std::size_t kPipsRoom = 16;
     const std::string_view first = s_.mu, second = s_.md;
-    if (shown.size() == kLead.size() + first.size() + kBetween.size() + second.size() && shown.starts_with(kLead)
-        && shown.substr(kLead.size(), first.size()) == first
-        && shown.substr(kLead.size() + first.size(), kBetween.size()) == kBetween && shown.ends_with(second))
+    if (first.size() + second.size() > kPipsRoom) {
+        s_.lblStatusBar.Caption.join(kLead, first, kBetween, second);
         return;
-    s_.lblStatusBar.Caption.join(kLead, s_.mu, kBetween, s_.md);
+    }
+    char text[kLead.size() + kBetween.size() + kPipsRoom];
+    char *out = std::copy(kLead.begin(), kLead.end(), text);
+    for (const char c : first)
+        *out++ = c;
+    out = std::copy(kBetween.begin(), kBetween.end(), out);
+    for (const char c : second)
+        *out++ = c;
+    s_.lblStatusBar.Caption = std::string_view(text, static_cast<std::size_t>(out - text));
 }
 
 void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float y)
