@@ -7,6 +7,10 @@
 #include "state/places.h"
 #include "state/text_number.h"
 
+// std
+#include <algorithm>
+#include <string_view>
+
 namespace pipstone {
 
 namespace {
@@ -73,11 +77,13 @@ void GameWindow::lcard_MouseMove(int index, int button, int, float x, float y)
     s_.Shmove.Width = 485;
     s_.Shmove.Height = 900;
     s_.bringToFront(s_.Shmove);
-    for (auto [half, left, top] : {std::tuple{&l, lLeft, lTop}, std::tuple{&r, rLeft, rTop}}) {
-        moveHalf(*half, left, top);
-        half->Width = half->Height = 400;
-        s_.bringToFront(*half);
-    }
+    const auto carry = [this](Picture &half, float left, float top) {
+        moveHalf(half, left, top);
+        half.Width = half.Height = 400;
+        s_.bringToFront(half);
+    };
+    carry(l, lLeft, lTop);
+    carry(r, rLeft, rTop);
     s_.aids.dropMark = dropTargetAt(index, lLeft, lTop);
     if (fitsAnOpenEnd(s_)) {
         showChosenTile();
@@ -85,11 +91,26 @@ void GameWindow::lcard_MouseMove(int index, int button, int, float x, float y)
     }
 }
 
-// The status bar names the tile in hand by the pips of its two halves. Written
-// in place: it changes with every move of a drag.
+// The status bar names the tile in hand by the pips of its two halves, at
+// every move of a drag. The text is put together on the stack; the bar keeps
+// it only when it reads otherwise.
 void GameWindow::showChosenTile()
 {
-    s_.lblStatusBar.Caption.join("You Choose Card  ", s_.mu, " / ", s_.md);
+    constexpr std::string_view kLead = "You Choose Card  ", kBetween = " / ";
+    constexpr std::size_t kPipsRoom = 16;
+    const std::string_view first = s_.mu, second = s_.md;
+    if (first.size() + second.size() > kPipsRoom) {
+        s_.lblStatusBar.Caption.join(kLead, first, kBetween, second);
+        return;
+    }
+    char text[kLead.size() + kBetween.size() + kPipsRoom];
+    char *out = std::copy(kLead.begin(), kLead.end(), text);
+    for (const char c : first)
+        *out++ = c;
+    out = std::copy(kBetween.begin(), kBetween.end(), out);
+    for (const char c : second)
+        *out++ = c;
+    s_.lblStatusBar.Caption = std::string_view(text, static_cast<std::size_t>(out - text));
 }
 
 void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float y)

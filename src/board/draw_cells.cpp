@@ -30,11 +30,17 @@ void GameWindow::drawshape()
             }
             drawn = 0;
         }
-        for (int k = 0; k < shown; ++k) {
-            if (k >= drawn)
-                arm[k].Visible = true;
-            s_.sendToBack(arm[k]);
+        // Sending each shown cell to the back in turn gives them ever lower
+        // stackings, counted down here and noted once at the end.
+        long z = s_.zBottom;
+        const int kept = std::min(shown, drawn);
+        for (int k = 0; k < kept; ++k)
+            arm[k].z = --z;
+        for (int k = kept; k < shown; ++k) {
+            arm[k].Visible = true;
+            arm[k].z = --z;
         }
+        s_.zBottom = z;
         for (int k = shown; k < drawn; ++k)
             arm[k].Visible = false;
         drawn = shown;

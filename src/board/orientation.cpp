@@ -51,9 +51,9 @@ void GameWindow::turnLaidTile(int slot, int code, float x, float y, bool recount
     s_.facemul = 1;
     showcards();
 
-    // The tile turns a quarter at a time until it faces the asked side.
-    while (s_.cardrot[t] != code)
-        s_.cardrot[t] = s_.cardrot[t] % 4 + 1;
+    // The tile turns a quarter at a time until it faces the asked side, so
+    // it ends facing that side whichever way it faced before.
+    s_.cardrot[t] = code;
 
     const HalfOffsets o = offsetsFor(code);
     moveHalf(s_.lcard[t], x + o.firstX, y + o.firstY);

@@ -83,7 +83,13 @@ bool GameWindow::placeOnArm(Arm arm)
     const EndRule *hit = endRuleFor(arm, readInt(cell.Tag), s_.mu, s_.md, end);
     if (!hit)
         return false;
-    end = hit->firstHalfMatches ? s_.md : s_.mu;
+    // The open end takes the pips of the half left facing out, nearly always
+    // one digit, which the end reads as itself.
+    const std::string &outer = hit->firstHalfMatches ? s_.md : s_.mu;
+    if (outer.size() == 1 && outer[0] >= '0' && outer[0] <= '9')
+        end.setWhole(outer[0] - '0');
+    else
+        end = outer;
     s_.md.clear();
     s_.mu.clear();
     writeWhole(s_.Label1, hit->code);

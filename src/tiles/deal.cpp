@@ -39,14 +39,15 @@ void GameWindow::dealcards()
     setTimer(s_.Timer2, TimerId::Timer2, true);
     drawshape();
 
+    const auto dealHalf = [this](Picture &half, const Picture &templ) {
+        takeTemplateLook(half, templ);
+        half.exists = true;
+        half.Visible = true;
+        s_.bringToFront(half);
+    };
     for (int i = 1; i <= kSlots; ++i) {
-        takeTemplateLook(s_.lcard[i], s_.lcard[0]);
-        takeTemplateLook(s_.rcard[i], s_.rcard[0]);
-        for (auto *half : {&s_.lcard[i], &s_.rcard[i]}) {
-            half->exists = true;
-            half->Visible = true;
-            s_.bringToFront(*half);
-        }
+        dealHalf(s_.lcard[i], s_.lcard[0]);
+        dealHalf(s_.rcard[i], s_.rcard[0]);
     }
     // Entries past the seventh are cleared, so a slot drawn in an earlier hand
     // can never be counted or laid out twice; the computer's list is emptied

@@ -155,6 +155,14 @@ TEST(Drag, WhileMovingTheStatusLineNamesATileThatFitsAnOpenEnd)
         h.platform.move(3100, 2100);
         EXPECT_EQ(h.s().lblStatusBar.Caption, std::string(cu) + cd == "xx" ? "" : "You Choose Card  3 / 6") << cu << cd;
     }
+    // A half whose pips read as a long text is still named in full.
+    GameHarness h;
+    const std::string longPips = "pips of a long text";
+    h.s().lcard[kSlot].Tag = longPips;
+    h.s().cu = longPips;
+    h.platform.press(h.centreX(kSlot), h.centreY(kSlot));
+    h.platform.move(3100, 2100);
+    EXPECT_EQ(h.s().lblStatusBar.Caption, "You Choose Card  " + longPips + " / 6");
 }
 
 TEST(Drag, ASecondButtonDuringADragNeitherTakesTheTileUpAgainNorMovesIt)
