@@ -214,9 +214,6 @@ const PushButton *HeadlessPlatform::buttonAt(float x, float y, ButtonId &id) con
 {
     if (!state_)
         return nullptr;
-    // Asked at every press: the three buttons written out, each at its own
-    // place in the state.
-#pragma GCC unroll 3
     for (std::size_t i = 0; i < kPushButtons.size(); ++i) {
         const PushButton &button = state_->*kPushButtons[i];
         if (x >= button.Left && x < button.Left + button.Width && y >= button.Top && y < button.Top + button.Height) {
