@@ -126,7 +126,7 @@ private:
     // Placement on one arm by its table (board/placement.cpp).
     bool placeOnArm(Arm arm);
     void placeOpeningTile(int slot);
-    void turnLaidTile(int slot, int code, float x, float y, bool recount);
+    void turnLaidTile(int t, int code, float x, float y, bool recount);
     void sendBackToDragOrigin(int slot);
     void showChosenTile();
 

@@ -39,12 +39,11 @@ void GameWindow::rotateme()
                  static_cast<float>(readNumber(s_.Label7)), true);
 }
 
-// The tile in `slot` turns to face `code` with its first half at (x, y) and
+// The tile in slot `t` turns to face `code` with its first half at (x, y) and
 // hands the turn over. A caller that counts both sides itself right after,
 // with no event let in between, asks for no count here.
-void GameWindow::turnLaidTile(int slot, int code, float x, float y, bool recount)
+void GameWindow::turnLaidTile(int t, int code, float x, float y, bool recount)
 {
-    const int t = slot;
     if (t < 1 || t > kSlots || code < 1 || code > 4)
         return; // nothing to turn: the tile stays where it is
 
