@@ -13,20 +13,41 @@ namespace {
 
 const std::string kPassTitle = "Brisk Domino Max Score = 101";
 
+// Shows a side's match total in its label, as formatScore writes it. The
+// check does this at every tick and the total changes once a hand at most:
+// a label that already reads the total is left as it is, without building
+// its text first.
+void showTotal(ShownText &label, const std::string &total)
+{
+    const int value = readInt(total);
+    if (value < 0 || value > 999) {
+        label = formatScore(value);
+        return;
+    }
+    const char digits[3] = {static_cast<char>('0' + value / 100), static_cast<char>('0' + value / 10 % 10),
+                            static_cast<char>('0' + value % 10)};
+    const std::string &shown = label.text();
+    if (shown.size() == 3 && shown[0] == digits[0] && shown[1] == digits[1] && shown[2] == digits[2])
+        return;
+    label = std::string_view(digits, 3);
+}
+
 } // namespace
 
 [[gnu::hot]] void GameWindow::Timer2_Timer()
 {
     using Work = OneThingAtATime::Work;
     auto tick = activity_.tick(Work::Timer2Tick);
-    s_.compscore.Caption = formatScore(readInt(s_.ccsc));
-    s_.playerscore.Caption = formatScore(readInt(s_.ppsc));
+    showTotal(s_.compscore.Caption, s_.ccsc);
+    showTotal(s_.playerscore.Caption, s_.ppsc);
     variableppmove();
     variableccmove();
     // Only the halves below the line take the mouse. That follows from the
     // Tops and the flags alone: while neither stamp has moved since the flags
-    // were last set, they are still as set.
-    if (mouseTakersSetAt_ != std::array{writeStamp, shownStamp}) {
+    // were last set, they are still as set. Something moves between most
+    // ticks, so the loop is written out in full.
+    if (mouseTakersSetAt_[0] != writeStamp || mouseTakersSetAt_[1] != shownStamp) {
+#pragma GCC unroll 28
         for (int i = 1; i <= kSlots; ++i)
             s_.lcard[i].Enabled = s_.lcard[i].Top > kPlayerRowLine;
         mouseTakersSetAt_ = {writeStamp, shownStamp};
