@@ -57,7 +57,7 @@ void GameWindow::ask(const std::string &text, const std::string &title)
 
 [[gnu::hot]] void GameWindow::onTimer(TimerId timer)
 {
-    dispatch([this, timer] { runTick(timer); });
+    dispatch([this, timer] { runTickInFrame(timer); });
 }
 
 // Ticks, releases and presses of Get Card that arrived while an activity ran
@@ -67,10 +67,12 @@ void GameWindow::ask(const std::string &text, const std::string &title)
     while (!activity_.busy()) {
         if (tickPending_[0]) {
             tickPending_[0] = false;
-            runTick(TimerId::Timer1);
+            runTickInFrame(TimerId::Timer1);
         } else if (tickPending_[1]) {
             tickPending_[1] = false;
-            runTick(TimerId::Timer2);
+            runTickInFrame(TimerId::Timer2);
+            if (matchEnded_)
+                return;
         } else if (activity_.hasDeferred()) {
             for (auto &action : activity_.takeDeferred())
                 action();
@@ -80,7 +82,16 @@ void GameWindow::ask(const std::string &text, const std::string &title)
     }
 }
 
-[[gnu::hot]] void GameWindow::runTick(TimerId timer)
+void GameWindow::runTick(TimerId timer)
+{
+    runTickInFrame(timer);
+    if (matchEnded_) {
+        matchEnded_ = false;
+        throw StepAborted{};
+    }
+}
+
+[[gnu::hot]] void GameWindow::runTickInFrame(TimerId timer)
 {
     const int t = timer == TimerId::Timer1 ? 0 : 1;
     // Rule 2 of the policy: a tick never runs inside another activity. It is

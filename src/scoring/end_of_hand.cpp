@@ -73,8 +73,11 @@ void GameWindow::checkendgame()
     ask(message, kResultTitle);
 
     if (matchOver) {
+        // The periodic check that called this returns at once, and so does
+        // everything up to the event's dispatch.
         onClose();
-        throw StepAborted{};
+        matchEnded_ = true;
+        return;
     }
     s_.endflag = 0;
     PushButton1_Click();

@@ -69,6 +69,8 @@ void showTotal(ShownText &label, const std::string &total)
         setTimer(s_.Timer2, TimerId::Timer2, false);
         auto step = activity_.step(Work::EndOfHand);
         checkendgame();
+        if (matchEnded_)
+            return;
     }
 
     if (readInt(s_.AvPmove) == 0 && isYourTurn(s_.lStatus.Caption) && readInt(s_.pull) == kStockSize) {
