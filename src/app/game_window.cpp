@@ -61,8 +61,16 @@ void GameWindow::ask(const std::string &text, const std::string &title)
 }
 
 // Ticks, releases and presses of Get Card that arrived while an activity ran
-// go on once it is done.
+// go on once it is done. Most frames end with nothing kept: that is found
+// without setting up the loop.
 [[gnu::hot]] void GameWindow::runWorkKeptForLater()
+{
+    if (activity_.busy() || !(tickPending_[0] || tickPending_[1] || activity_.hasDeferred()))
+        return;
+    runKeptWork();
+}
+
+[[gnu::noinline]] void GameWindow::runKeptWork()
 {
     while (!activity_.busy()) {
         if (tickPending_[0]) {

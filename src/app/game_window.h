@@ -236,6 +236,7 @@ private:
     // The same inside a wait, where the end of the match unwinds the wait.
     void runTick(TimerId timer);
     void runWorkKeptForLater();
+    void runKeptWork();
 
     Platform &platform_;
     VirtualClock *const clock_; // the headless toolkit's, else null
