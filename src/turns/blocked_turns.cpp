@@ -7,11 +7,19 @@
 #include "state/places.h"
 #include "state/text_number.h"
 
+// std
+#include <cstring>
+
 namespace pipstone {
 
 namespace {
 
 const std::string kPassTitle = "Brisk Domino Max Score = 101";
+
+[[gnu::noinline, gnu::cold]] void writeTotal(ShownText &label, int value)
+{
+    label = formatScore(value);
+}
 
 // Shows a side's match total in its label, as formatScore writes it. The
 // check does this at every tick and the total changes once a hand at most:
@@ -19,17 +27,18 @@ const std::string kPassTitle = "Brisk Domino Max Score = 101";
 // its text first.
 void showTotal(ShownText &label, const std::string &total)
 {
-    const int value = readInt(total);
-    if (value < 0 || value > 999) {
-        label = formatScore(value);
-        return;
-    }
-    const char digits[3] = {static_cast<char>('0' + value / 100), static_cast<char>('0' + value / 10 % 10),
-                            static_cast<char>('0' + value % 10)};
+    // From the second hand on the total is the label's text of the hand
+    // before: three digits, which read as exactly that text.
     const std::string &shown = label.text();
-    if (shown.size() == 3 && shown[0] == digits[0] && shown[1] == digits[1] && shown[2] == digits[2])
+    const auto digit = [&total](std::size_t k) { return static_cast<unsigned>(total[k]) - '0' < 10; };
+    if (total.size() == 3 && shown.size() == 3 && std::memcmp(total.data(), shown.data(), 3) == 0 && digit(0) &&
+        digit(1) && digit(2))
         return;
-    label = std::string_view(digits, 3);
+    const int value = readInt(total);
+    // Three plain digits that read the total are exactly its text.
+    if (shown.size() == 3 && value >= 0 && detail::plainDigits(shown) == value)
+        return;
+    writeTotal(label, value);
 }
 
 } // namespace

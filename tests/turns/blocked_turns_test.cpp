@@ -125,5 +125,29 @@ TEST(BlockedTurns, EachTickLetsOnlyThePlayersRowTakeTheMouse)
     }
 }
 
+// Each tick shows both match totals with three digits, whatever either label
+// read before, and whatever text the totals hold.
+TEST(BlockedTurns, EachTickShowsTheTotalsWithThreeDigits)
+{
+    const struct {
+        const char *total;
+        const char *before;
+        const char *shown;
+    } cases[] = {
+        {"005", "000", "005"}, {"005", "005", "005"}, {"7", "000", "007"},    {"7", "007", "007"},
+        {"a05", "a05", "000"}, {"0a5", "0a5", "000"}, {"05a", "05a", "005"},  {" 12", "012", "012"},
+        {"-1", "abc", "-001"}, {"100", "99", "100"},
+    };
+    for (const auto &c : cases) {
+        GameHarness h;
+        h.advance(300);
+        h.s().ccsc = h.s().ppsc = c.total;
+        h.s().compscore.Caption = h.s().playerscore.Caption = c.before;
+        h.advance(150);
+        EXPECT_EQ(h.s().compscore.Caption, c.shown) << c.total << " over " << c.before;
+        EXPECT_EQ(h.s().playerscore.Caption, c.shown) << c.total << " over " << c.before;
+    }
+}
+
 } // namespace
 } // namespace pipstone::test
