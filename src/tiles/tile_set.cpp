@@ -24,32 +24,26 @@ std::array<std::string, kSlots> setList()
     return codes;
 }
 
-// The set is laid into the slots by the shuffle itself.
 void GameWindow::draw()
 {
+    static constexpr auto kTiles = setTiles();
+    for (int i = 1; i <= kSlots; ++i) {
+        s_.lcard[i].Tag.setWhole(kTiles[i - 1].first);
+        s_.rcard[i].Tag.setWhole(kTiles[i - 1].second);
+    }
     swap();
 }
 
-// The exchanges are made on the slots' places in the set list, and each
-// half's pips written once from the list afterwards: the same tiles end in
-// the same slots as if the halves themselves had been exchanged.
 void GameWindow::swap()
 {
-    static constexpr auto kTiles = setTiles();
-    std::array<int, kSlots + 1> entry; // entry[i]: the set list's entry that slot i holds, from 0
-    for (int i = 0; i <= kSlots; ++i)
-        entry[i] = i - 1;
     random_->reseed();
     // A draw is never negative, so dropping the fraction rounds it down.
     const auto drawSlot = [this] { return static_cast<int>(random_->next() * kSlots) + 1; };
     for (int round = 0; round < kSlots; ++round) {
         const int x = drawSlot();
         const int y = drawSlot();
-        std::swap(entry[x], entry[y]);
-    }
-    for (int i = 1; i <= kSlots; ++i) {
-        s_.lcard[i].Tag.setWhole(kTiles[entry[i]].first);
-        s_.rcard[i].Tag.setWhole(kTiles[entry[i]].second);
+        s_.lcard[x].Tag.swap(s_.lcard[y].Tag);
+        s_.rcard[x].Tag.swap(s_.rcard[y].Tag);
     }
     for (int i = 1; i <= kSlots; ++i)
         showSlot(i);
