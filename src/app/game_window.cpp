@@ -65,22 +65,20 @@ void GameWindow::ask(const std::string &text, const std::string &title)
 // without setting up the loop.
 [[gnu::hot]] void GameWindow::runWorkKeptForLater()
 {
-    if (activity_.busy() || !(tickPending_[0] || tickPending_[1] || activity_.hasDeferred()))
+    if (closed_ || activity_.busy() || !(tickPending_[0] || tickPending_[1] || activity_.hasDeferred()))
         return;
     runKeptWork();
 }
 
 [[gnu::noinline]] void GameWindow::runKeptWork()
 {
-    while (!activity_.busy()) {
+    while (!closed_ && !activity_.busy()) {
         if (tickPending_[0]) {
             tickPending_[0] = false;
             runTickInFrame(TimerId::Timer1);
         } else if (tickPending_[1]) {
             tickPending_[1] = false;
             runTickInFrame(TimerId::Timer2);
-            if (matchEnded_)
-                return;
         } else if (activity_.hasDeferred()) {
             for (auto &action : activity_.takeDeferred())
                 action();
@@ -93,10 +91,8 @@ void GameWindow::ask(const std::string &text, const std::string &title)
 void GameWindow::runTick(TimerId timer)
 {
     runTickInFrame(timer);
-    if (matchEnded_) {
-        matchEnded_ = false;
-        throw StepAborted{};
-    }
+    if (closed_)
+        endStepNoLongerWanted();
 }
 
 [[gnu::hot]] void GameWindow::runTickInFrame(TimerId timer)

@@ -205,7 +205,7 @@ private:
     void ask(const std::string &text, const std::string &title);
     // Every event from the toolkit runs through here. A frame that unwinds
     // with StepAborted ends quietly, and so does a frame whose tick ended the
-    // match.
+    // match and closed the window.
     template <typename Handler>
     void dispatch(Handler &&handler)
     {
@@ -214,11 +214,9 @@ private:
         ++entryDepth_;
         try {
             handler();
-            if (!matchEnded_)
-                runWorkKeptForLater();
+            runWorkKeptForLater();
         } catch (const StepAborted &) {
         }
-        matchEnded_ = false;
         leaveDispatch();
     }
     void leaveDispatch();
@@ -229,11 +227,10 @@ private:
     }
     [[noreturn]] void endStepNoLongerWanted() const;
     // Runs a tick of `timer`, or keeps it while an activity runs. A tick that
-    // ends the match returns with matchEnded_ set, and the caller returns at
-    // once to the frame's dispatch: the end of the frame is skipped as
-    // StepAborted would skip it, without the cost of unwinding.
+    // ends the match closes the window and returns, and so does everything
+    // up to the frame's dispatch, without the cost of unwinding.
     void runTickInFrame(TimerId timer);
-    // The same inside a wait, where the end of the match unwinds the wait.
+    // The same inside a wait, which the end of the match ends by unwinding.
     void runTick(TimerId timer);
     void runWorkKeptForLater();
     void runKeptWork();
@@ -246,7 +243,6 @@ private:
     int entryDepth_ = 0;
     bool newGameQueued_ = false;
     bool closed_ = false;
-    bool matchEnded_ = false; // a tick of this frame ended the match
     int heldSlot_ = 0;       // tile taken up by the player's left button
     int captured_ = -1;      // control holding the mouse: -1 none, 0 background, i lcard(i)
     int buttonsHeld_ = 0;

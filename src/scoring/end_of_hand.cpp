@@ -73,10 +73,10 @@ void GameWindow::checkendgame()
     ask(message, kResultTitle);
 
     if (matchOver) {
-        // The periodic check that called this returns at once, and so does
-        // everything up to the event's dispatch.
+        // Closing the window ends the match: the periodic check that called
+        // this returns at once, and so does everything up to the event's
+        // dispatch.
         onClose();
-        matchEnded_ = true;
         return;
     }
     s_.endflag = 0;

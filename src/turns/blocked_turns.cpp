@@ -78,7 +78,7 @@ void showTotal(ShownText &label, const std::string &total)
         setTimer(s_.Timer2, TimerId::Timer2, false);
         auto step = activity_.step(Work::EndOfHand);
         checkendgame();
-        if (matchEnded_)
+        if (closed_) // the match is over
             return;
     }
 
