@@ -4,6 +4,7 @@
 #include "state/text_number.h"
 
 // std
+#include <array>
 #include <sstream>
 
 namespace pipstone::test {
@@ -19,24 +20,29 @@ bool randomPlayersMove(GameHarness &h, std::mt19937_64 &rng, std::string *said)
 {
     GameState &s = h.s();
     std::uniform_real_distribution<float> anyX(0, 11985), anyY(0, 9375);
-    // Kept from move to move: a match makes thousands of moves.
-    thread_local std::vector<std::pair<int, const float *>> legal;
-    thread_local std::vector<int> hand;
-    legal.clear();
-    hand.clear();
+    // On the stack, where nothing the game holds can alias them: the ends are
+    // read once for the whole row.
+    std::array<int, kSlots> hand;
+    struct Drop {
+        int slot;
+        const float *point;
+    };
+    std::array<Drop, 2 * kSlots> legal; // left uninitialised: only the first legalSize are read
+    std::size_t handSize = 0, legalSize = 0;
     const bool opening = readInt(s.first[0]) == 0;
+    const NumberText &cu = s.cu, &cd = s.cd;
     for (int i = 1; i <= kSlots; ++i) {
         if (s.lcard[i].Top < 7650 || !s.lcard[i].exists)
             continue;
-        hand.push_back(i);
+        hand[handSize++] = i;
         const NumberText &a = s.lcard[i].Tag, &b = s.rcard[i].Tag;
         if (opening)
-            legal.push_back({i, kLeftEndPoint});
+            legal[legalSize++] = {i, kLeftEndPoint};
         else {
-            if (a == s.cu || b == s.cu)
-                legal.push_back({i, kLeftEndPoint});
-            if (a == s.cd || b == s.cd)
-                legal.push_back({i, kRightEndPoint});
+            if (a == cu || b == cu)
+                legal[legalSize++] = {i, kLeftEndPoint};
+            if (a == cd || b == cd)
+                legal[legalSize++] = {i, kRightEndPoint};
         }
     }
     const auto drag = [&](int slot, float x, float y) {
@@ -54,16 +60,16 @@ bool randomPlayersMove(GameHarness &h, std::mt19937_64 &rng, std::string *said)
             *said = "get card";
         return true;
     };
-    if (!hand.empty() && (legal.empty() || rng() % 10 == 0)) {
+    if (handSize != 0 && (legalSize == 0 || rng() % 10 == 0)) {
         if (s.PushButton3.Enabled && rng() % 2 == 0)
             return getCard();
         // A drop that will most likely come back.
-        const int slot = hand[rng() % hand.size()];
+        const int slot = hand[rng() % handSize];
         const float x = anyX(rng), y = anyY(rng);
         return drag(slot, x, y);
     }
-    if (!legal.empty()) {
-        const auto [slot, point] = legal[rng() % legal.size()];
+    if (legalSize != 0) {
+        const auto [slot, point] = legal[rng() % legalSize];
         return drag(slot, point[0], point[1]);
     }
     if (s.PushButton3.Enabled)

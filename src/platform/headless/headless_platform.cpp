@@ -224,103 +224,123 @@ const PushButton *HeadlessPlatform::buttonAt(float x, float y, ButtonId &id) con
     return nullptr;
 }
 
-void HeadlessPlatform::deliver(const Input &input)
+// Every kind but a look, from the fields alone.
+[[gnu::always_inline]] inline void HeadlessPlatform::deliver(Input::Kind kind, float x, float y, int button, int shift,
+                                                             ButtonId target)
 {
     using Kind = Input::Kind;
     if (!events_ || quitRequested)
         return;
-    if (input.kind == Kind::Look) {
-        input.look();
-        return;
-    }
-    if (input.kind == Kind::Close) {
+    if (kind == Kind::Close) {
         events_->onClose();
         return;
     }
     // A box keeps the window from taking input, all but the release of a
     // button pressed before it opened: the game must learn the button is up.
-    if (openBoxes > 0 && input.kind != Kind::Release)
+    if (openBoxes > 0 && kind != Kind::Release)
         return;
-    switch (input.kind) {
+    switch (kind) {
     case Kind::Click:
-        if (pushButton(input.target).Enabled)
-            events_->onButtonClick(input.target);
+        if (pushButton(target).Enabled)
+            events_->onButtonClick(target);
         return;
     case Kind::Hover:
-        events_->onButtonMouseMove(input.target);
+        events_->onButtonMouseMove(target);
         return;
     case Kind::Press:
-        handOverPress(input);
+        handOverPress(x, y, button, shift);
         return;
     case Kind::Move:
-        handOverMove(input);
+        handOverMove(x, y, button, shift);
         return;
     default: // a release, the one kind left
-        handOverRelease(input);
+        handOverRelease(x, y, button, shift);
         return;
     }
+}
+
+void HeadlessPlatform::deliver(const Input &input)
+{
+    if (input.kind == Input::Kind::Look) {
+        if (events_ && !quitRequested)
+            input.look();
+        return;
+    }
+    deliver(input.kind, input.x, input.y, input.button, input.shift, input.target);
 }
 
 // Mouse events at window positions: a push button under the pointer takes
 // them, and keeps a press until its release. Only a press or move with no
 // button held, and the last release after a press on a button, look for one.
-void HeadlessPlatform::handOverPress(const Input &input)
+void HeadlessPlatform::handOverPress(float x, float y, int button, int shift)
 {
     const bool first = buttonsDown_ == 0;
-    buttonsDown_ |= input.button;
+    buttonsDown_ |= button;
     ButtonId id{};
-    if (first && buttonAt(input.x, input.y, id)) {
+    if (first && buttonAt(x, y, id)) {
         pressedOnButton_ = true;
         pressedButton_ = id;
         return;
     }
     if (!pressedOnButton_)
-        events_->onMouseDown(input.x, input.y, input.button, input.shift);
+        events_->onMouseDown(x, y, button, shift);
 }
 
-void HeadlessPlatform::handOverMove(const Input &input)
+void HeadlessPlatform::handOverMove(float x, float y, int buttons, int shift)
 {
     if (pressedOnButton_)
         return;
     ButtonId id{};
-    if (buttonsDown_ == 0 && buttonAt(input.x, input.y, id)) {
+    if (buttonsDown_ == 0 && buttonAt(x, y, id)) {
         events_->onButtonMouseMove(id);
         return;
     }
-    events_->onMouseMove(input.x, input.y, buttonsDown_ != 0 ? buttonsDown_ : input.button, input.shift);
+    events_->onMouseMove(x, y, buttonsDown_ != 0 ? buttonsDown_ : buttons, shift);
 }
 
-void HeadlessPlatform::handOverRelease(const Input &input)
+void HeadlessPlatform::handOverRelease(float x, float y, int button, int shift)
 {
     if (buttonsDown_ == 0)
         return;
-    buttonsDown_ &= ~input.button;
+    buttonsDown_ &= ~button;
     if (!pressedOnButton_) {
-        events_->onMouseUp(input.x, input.y, input.button, input.shift);
+        events_->onMouseUp(x, y, button, shift);
         return;
     }
     if (buttonsDown_ != 0)
         return;
     pressedOnButton_ = false;
     ButtonId id{};
-    const PushButton *button = buttonAt(input.x, input.y, id);
-    if (button && id == pressedButton_ && input.button == kLeftButton && button->Enabled && openBoxes == 0)
+    const PushButton *pushed = buttonAt(x, y, id);
+    if (pushed && id == pressedButton_ && button == kLeftButton && pushed->Enabled && openBoxes == 0)
         events_->onButtonClick(id);
 }
 
-void HeadlessPlatform::postNow(Input::Kind kind, float x, float y, int button, int shift, ButtonId target)
+[[gnu::always_inline]] inline void HeadlessPlatform::postNow(Input::Kind kind, float x, float y, int button, int shift,
+                                                             ButtonId target)
 {
-    Input input{kind, x, y, button, shift, target, clock_.now, {}};
     // With nothing queued and no watcher to run first, an event-processing
     // call would take this input from the queue first thing: it goes to the
     // game at once, and the rest of the pass follows.
-    if (queue_.empty() && !atEventProcessing_ && !quitRequested) {
-        handOver(input);
-        runDueEvents();
+    if (!queue_.empty() || atEventProcessing_ || quitRequested) [[unlikely]] {
+        postAndProcess(kind, x, y, button, shift, target);
         return;
     }
-    post(std::move(input));
+    if (delivering) [[unlikely]]
+        tellDelivering(kind, x, y, button, shift, target);
+    deliver(kind, x, y, button, shift, target);
+    runDueEvents();
+}
+
+void HeadlessPlatform::postAndProcess(Input::Kind kind, float x, float y, int button, int shift, ButtonId target)
+{
+    post(Input{kind, x, y, button, shift, target, clock_.now, {}});
     processEvents();
+}
+
+void HeadlessPlatform::tellDelivering(Input::Kind kind, float x, float y, int button, int shift, ButtonId target)
+{
+    delivering(Input{kind, x, y, button, shift, target, clock_.now, {}});
 }
 
 void HeadlessPlatform::press(float x, float y, int button, int shift)

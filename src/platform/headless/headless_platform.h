@@ -129,10 +129,16 @@ private:
     std::int64_t nextHappening() const;
     void refreshQuiet();
     void deliver(const Input &input);
-    void handOverPress(const Input &input);
-    void handOverMove(const Input &input);
-    void handOverRelease(const Input &input);
-    void postNow(Input::Kind kind, float x, float y, int button, int shift, ButtonId target);
+    // Defined where they are used alone: with the kind known there, each
+    // input is handed over without being put together first.
+    inline void deliver(Input::Kind kind, float x, float y, int button, int shift, ButtonId target);
+    inline void postNow(Input::Kind kind, float x, float y, int button, int shift, ButtonId target);
+    // The rarer ways of postNow, kept out of it so that it needs no frame.
+    [[gnu::noinline]] void postAndProcess(Input::Kind kind, float x, float y, int button, int shift, ButtonId target);
+    [[gnu::noinline]] void tellDelivering(Input::Kind kind, float x, float y, int button, int shift, ButtonId target);
+    void handOverPress(float x, float y, int button, int shift);
+    void handOverMove(float x, float y, int buttons, int shift);
+    void handOverRelease(float x, float y, int button, int shift);
     const PushButton &pushButton(ButtonId id) const;
     const PushButton *buttonAt(float x, float y, ButtonId &id) const;
 
