@@ -151,14 +151,21 @@ void GameWindow::countRow(NumberText &count, const RowSlots &row, int extra, std
 // the rows reads: a record that was current just before the write stays so.
 void GameWindow::writeCount(NumberText &count, int halves)
 {
+    // Most counts are a single digit, and most stay what they were.
+    const std::string &text = count.text();
+    if (halves >= 0 && halves < 10 && text.size() == 1 && text[0] == '0' + halves)
+        return;
     const std::uint64_t before = writeStamp;
     count.setWhole(halves);
     if (writeStamp == before)
         return;
-    for (std::uint64_t *stamp : {&playerCount_.stamp, &computerCount_.stamp, &arranged_.stamp}) {
-        if (*stamp == before)
-            *stamp = writeStamp;
-    }
+    const std::uint64_t after = writeStamp;
+    if (playerCount_.stamp == before)
+        playerCount_.stamp = after;
+    if (computerCount_.stamp == before)
+        computerCount_.stamp = after;
+    if (arranged_.stamp == before)
+        arranged_.stamp = after;
 }
 
 // When no tile, pip, end or count has changed since the side's last count
