@@ -245,8 +245,9 @@ void GameWindow::arrangehands()
     const RowSlots playerRow = slotsInRow(s_.phand, s_.pextra, inPlayerRow);
     const RowSlots computerRow = slotsInRow(s_.chand, s_.cextra, inComputersRow);
     const auto closeUp = [this](const RowSlots &row, float top) {
+        float left = kRowStart;
         for (int k = 0; k < row.count; ++k) {
-            const float left = kRowStart + kRowPitch * static_cast<float>(k + 1);
+            left += kRowPitch; // whole twips: exactly kRowStart + kRowPitch * (k + 1)
             moveHalf(s_.lcard[row.slot[k]], left, top);
             moveHalf(s_.rcard[row.slot[k]], left, top + kHalfPitch);
         }
