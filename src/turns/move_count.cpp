@@ -88,11 +88,13 @@ GameWindow::RowSlots GameWindow::slotsInRow(const Hand &hand, int extra, InRow i
 {
     RowSlots row;
     const int last = std::min(7 + extra, kSlots);
+    std::size_t count = 0; // in a register of its own, apart from the slots
     for (int i = 1; i <= last; ++i) {
         const int t = hand[i]; // 0 is an empty entry
-        row.slot[row.count] = t;
-        row.count += (t > 0) & inRow(s_.lcard[t].Top);
+        row.slot[count] = t;
+        count += static_cast<std::size_t>((t > 0) & inRow(s_.lcard[t].Top));
     }
+    row.count = static_cast<int>(count);
     return row;
 }
 
