@@ -158,6 +158,9 @@ private:
     template <typename InRow>
     RowSlots slotsInRow(const Hand &hand, int extra, InRow inRow) const;
     bool countIsCurrent(const LastCount &last, int extra, const std::vector<std::string> *listed) const;
+    // The counts variableppmove and variableccmove make when theirs is not current.
+    void recountPlayer();
+    void recountComputer();
     void writeCount(NumberText &count, int halves);
     template <typename InRow>
     void countMoves(NumberText &count, const Hand &hand, int extra, InRow inRow, std::vector<std::string> *listed,

@@ -25,6 +25,17 @@ bool inComputerRow(const GameState &s, int slot)
     return slot > 0 && isInComputerRow(s.lcard[slot].Top);
 }
 
+// A tile's two halves side by side, compared with an end in both lanes.
+using NumberPair = double __attribute__((vector_size(16)));
+
+// How many halves of the tile in `slot` show the pips of an open end.
+int halvesShowingAnEnd(const GameState &s, int slot, NumberPair leftEnd, NumberPair rightEnd)
+{
+    const NumberPair halves = {readNumber(s.lcard[slot].Tag), readNumber(s.rcard[slot].Tag)};
+    const auto shows = (halves == leftEnd) | (halves == rightEnd); // -1 in a lane that shows an end
+    return static_cast<int>(-(shows[0] + shows[1]));
+}
+
 // The computer's messages, made once: they are longer than a string keeps
 // without the heap.
 const std::string kWillStart = "Computer Will Start";
@@ -86,8 +97,8 @@ void GameWindow::computerOpening(bool &placed)
     std::optional<std::pair<long, long>> cellAt;
     for (;;) {
         const int bound = 7 + s_.cextra;
-        const double left = readNumber(s_.cu);
-        const double right = readNumber(s_.cd);
+        const NumberPair left = {readNumber(s_.cu), readNumber(s_.cu)};
+        const NumberPair right = {readNumber(s_.cd), readNumber(s_.cd)};
         // Every half that shows an open end counts as a move; the last tile
         // of the list that has one is the one played.
         int halves = 0;
@@ -96,13 +107,9 @@ void GameWindow::computerOpening(bool &placed)
             const int s = s_.chand[i];
             if (!inComputerRow(s_, s))
                 continue;
-            const double first = readNumber(s_.lcard[s].Tag);
-            const double second = readNumber(s_.rcard[s].Tag);
-            const int fit = ((first == left) | (first == right)) + ((second == left) | (second == right));
-            if (fit != 0) {
-                halves += fit;
-                last = s;
-            }
+            const int fit = halvesShowingAnEnd(s_, s, left, right);
+            halves += fit;
+            last = fit != 0 ? s : last;
         }
         if (halves != 0) {
             addTo(s_.AvCmove, halves);

@@ -21,12 +21,18 @@ namespace {
 
 using Work = OneThingAtATime::Work;
 
+// Two numbers side by side, compared lane by lane: a tile's two halves
+// against one end at a time.
+using NumberPair = double __attribute__((vector_size(16)));
+
 // How many halves of the tile in `slot` show the pips of an open end.
 int playableHalves(const GameState &s, int slot, double left, double right)
 {
-    const double first = readNumber(s.lcard[slot].Tag);
-    const double second = readNumber(s.rcard[slot].Tag);
-    return ((first == left) | (first == right)) + ((second == left) | (second == right));
+    const NumberPair halves = {readNumber(s.lcard[slot].Tag), readNumber(s.rcard[slot].Tag)};
+    const NumberPair leftEnd = {left, left};
+    const NumberPair rightEnd = {right, right};
+    const auto shows = (halves == leftEnd) | (halves == rightEnd); // -1 in a lane that shows an end
+    return static_cast<int>(-(shows[0] + shows[1]));
 }
 
 int playableHalves(const GameState &s, int slot)
@@ -82,11 +88,13 @@ GameWindow::RowSlots GameWindow::slotsInRow(const Hand &hand, int extra, InRow i
 {
     RowSlots row;
     const int last = std::min(7 + extra, kSlots);
+    std::size_t count = 0; // in a register of its own, apart from the slots
     for (int i = 1; i <= last; ++i) {
         const int t = hand[i]; // 0 is an empty entry
-        row.slot[row.count] = t;
-        row.count += (t > 0) & inRow(s_.lcard[t].Top);
+        row.slot[count] = t;
+        count += static_cast<std::size_t>((t > 0) & inRow(s_.lcard[t].Top));
     }
+    row.count = static_cast<int>(count);
     return row;
 }
 
@@ -151,38 +159,58 @@ void GameWindow::countRow(NumberText &count, const RowSlots &row, int extra, std
 // the rows reads: a record that was current just before the write stays so.
 void GameWindow::writeCount(NumberText &count, int halves)
 {
+    // Most counts are a single digit, and most stay what they were.
+    const std::string &text = count.text();
+    if (halves >= 0 && halves < 10 && text.size() == 1 && text[0] == '0' + halves)
+        return;
     const std::uint64_t before = writeStamp;
     count.setWhole(halves);
     if (writeStamp == before)
         return;
-    for (std::uint64_t *stamp : {&playerCount_.stamp, &computerCount_.stamp, &arranged_.stamp}) {
-        if (*stamp == before)
-            *stamp = writeStamp;
-    }
+    const std::uint64_t after = writeStamp;
+    if (playerCount_.stamp == before)
+        playerCount_.stamp = after;
+    if (computerCount_.stamp == before)
+        computerCount_.stamp = after;
+    if (arranged_.stamp == before)
+        arranged_.stamp = after;
 }
 
 // When no tile, pip, end or count has changed since the side's last count
 // made straight through, nor its extra tiles or its list, and the next one
 // would be made so too, it would write what the fields already hold: it is
 // left out.
-[[gnu::hot]] bool GameWindow::countIsCurrent(const LastCount &last, int extra, const std::vector<std::string> *listed) const
+// Asked at every tick for both sides, and nearly always true: compiled into
+// each caller, all of them in this file.
+[[gnu::always_inline]] inline bool GameWindow::countIsCurrent(const LastCount &last, int extra,
+                                                              const std::vector<std::string> *listed) const
 {
     return last.valid && last.stamp == writeStamp && last.extra == extra && countsStraightThrough()
            && (!listed || stillLists(*listed, last.listed, last.listedCount));
 }
 
+// The check alone runs at every tick; the count itself, with all it needs
+// set up, only when the check fails.
 [[gnu::hot]] void GameWindow::variableppmove()
 {
-    if (countIsCurrent(playerCount_, s_.pextra, nullptr))
-        return;
-    auto counting = activity_.mark(Work::PlayerCount);
-    countMoves(s_.AvPmove, s_.phand, s_.pextra, inPlayerRow, nullptr, playerCount_);
+    if (!countIsCurrent(playerCount_, s_.pextra, nullptr))
+        recountPlayer();
 }
 
 [[gnu::hot]] void GameWindow::variableccmove()
 {
-    if (countIsCurrent(computerCount_, s_.cextra, &s_.List1))
-        return;
+    if (!countIsCurrent(computerCount_, s_.cextra, &s_.List1))
+        recountComputer();
+}
+
+[[gnu::noinline]] void GameWindow::recountPlayer()
+{
+    auto counting = activity_.mark(Work::PlayerCount);
+    countMoves(s_.AvPmove, s_.phand, s_.pextra, inPlayerRow, nullptr, playerCount_);
+}
+
+[[gnu::noinline]] void GameWindow::recountComputer()
+{
     auto counting = activity_.mark(Work::ComputerCount);
     countMoves(s_.AvCmove, s_.chand, s_.cextra, inComputersRow, &s_.List1, computerCount_);
 }
@@ -219,8 +247,9 @@ void GameWindow::arrangehands()
     const RowSlots playerRow = slotsInRow(s_.phand, s_.pextra, inPlayerRow);
     const RowSlots computerRow = slotsInRow(s_.chand, s_.cextra, inComputersRow);
     const auto closeUp = [this](const RowSlots &row, float top) {
+        float left = kRowStart;
         for (int k = 0; k < row.count; ++k) {
-            const float left = kRowStart + kRowPitch * static_cast<float>(k + 1);
+            left += kRowPitch; // whole twips: exactly kRowStart + kRowPitch * (k + 1)
             moveHalf(s_.lcard[row.slot[k]], left, top);
             moveHalf(s_.rcard[row.slot[k]], left, top + kHalfPitch);
         }
