@@ -26,21 +26,36 @@ Shape frame(float left, float top, float width, float height, Rgb border, int bo
     return s;
 }
 
-// A label or a button, written where it stands.
-template <typename Control>
-void setControl(Control &c, const char *caption, float left, float top, float width, float height, const Font &font)
+// The labels and buttons are made where they stand: a new window writes none
+// of their fields twice.
+Label label(const char *caption, float left, float top, float width, float height, Font font, bool autoSize = false)
 {
-    c.Caption = caption;
-    c.Left = left;
-    c.Top = top;
-    c.Width = width;
-    c.Height = height;
-    c.font = font;
+    return Label{.Caption = ShownText(caption), .Left = left, .Top = top, .Width = width, .Height = height,
+                 .font = std::move(font), .autoSize = autoSize};
 }
+
+PushButton button(const char *caption, float left, float top, float width, float height)
+{
+    return PushButton{.Caption = ShownText(caption), .Left = left, .Top = top, .Width = width, .Height = height,
+                      .font = Font{"Arial", 11.25, true, true, kBlack}};
+}
+
+Font bold(const char *family, double points, Rgb color = kBlack) { return Font{family, points, true, false, color}; }
 
 } // namespace
 
 GameState::GameState()
+    : Label2(label("Computer", 90, 45, 1395, 330, Font{"Arial", 14.25, true, true, kBlack}))
+    , Label3(label("Score", 120, 690, 675, 285, bold("Arial", 12)))
+    , compscore(label("000", 840, 645, 615, 375, bold("Arial", 14.25)))
+    , Label5(label("Player", 240, 7605, 1005, 375, Font{"Tahoma", 15.75, true, true, kBlack}))
+    , Label4(label("Score", 120, 8295, 480, 300, bold("Arial", 12)))
+    , playerscore(label("000", 840, 8250, 615, 375, bold("Tahoma", 15.75)))
+    , lStatus(label("Status", 4440, 1065, 1020, 375, bold("Tahoma", 15.75, kDarkBlue), true))
+    , lblStatusBar(label("", 3285, 8910, 0, 375, bold("Tahoma", 15.75), true))
+    , PushButton1(button("New Game", 135, 8865, 1500, 400))
+    , PushButton2(button("Cheat Comp.", 1755, 8865, 1500, 400))
+    , PushButton3(button("Get Card", 45, 7170, 1100, 350))
 {
     for (auto *half : {&lcard[0], &rcard[0]}) {
         half->Visible = false;
@@ -71,25 +86,6 @@ GameState::GameState()
         Shl[k] = cellShape(Arm::Left, k);
         Shr[k] = cellShape(Arm::Right, k);
     }
-
-    const Font arial14{"Arial", 14.25, true, false, kBlack};
-    const Font arial12{"Arial", 12, true, false, kBlack};
-    const Font tahoma15{"Tahoma", 15.75, true, false, kBlack};
-    setControl(Label2, "Computer", 90, 45, 1395, 330, Font{"Arial", 14.25, true, true, kBlack});
-    setControl(Label3, "Score", 120, 690, 675, 285, arial12);
-    setControl(compscore, "000", 840, 645, 615, 375, arial14);
-    setControl(Label5, "Player", 240, 7605, 1005, 375, Font{"Tahoma", 15.75, true, true, kBlack});
-    setControl(Label4, "Score", 120, 8295, 480, 300, arial12);
-    setControl(playerscore, "000", 840, 8250, 615, 375, tahoma15);
-    setControl(lStatus, "Status", 4440, 1065, 1020, 375, Font{"Tahoma", 15.75, true, false, kDarkBlue});
-    lStatus.autoSize = true;
-    setControl(lblStatusBar, "", 3285, 8910, 0, 375, tahoma15);
-    lblStatusBar.autoSize = true;
-
-    const Font buttons{"Arial", 11.25, true, true, kBlack};
-    setControl(PushButton3, "Get Card", 45, 7170, 1100, 350, buttons);
-    setControl(PushButton1, "New Game", 135, 8865, 1500, 400, buttons);
-    setControl(PushButton2, "Cheat Comp.", 1755, 8865, 1500, 400, buttons);
 }
 
 } // namespace pipstone
