@@ -3,6 +3,10 @@
 // own
 #include "board/cells.h"
 
+// std
+#include <array>
+#include <utility>
+
 namespace pipstone {
 
 namespace {
@@ -40,12 +44,26 @@ PushButton button(const char *caption, float left, float top, float width, float
                       .font = Font{"Arial", 11.25, true, true, kBlack}};
 }
 
+// An arm's cells, each made in its place.
+template <std::size_t... K>
+std::array<Shape, kCells> cells(Arm arm, std::index_sequence<K...>)
+{
+    return {cellShape(arm, K)...};
+}
+
 Font bold(const char *family, double points, Rgb color = kBlack) { return Font{family, points, true, false, color}; }
 
 } // namespace
 
 GameState::GameState()
-    : Label2(label("Computer", 90, 45, 1395, 330, Font{"Arial", 14.25, true, true, kBlack}))
+    : Shape1(frame(1080, 1005, 10695, 6615, kBlack, 4))
+    , Shape2{frame(30, 45, 1500, 1020, Rgb{255, 0, 0}, 3), frame(30, 7605, 1500, 1095, Rgb{0, 0, 255}, 3)}
+    , Shape3(frame(5880, 3870, 1125, 720, kBlack, 4))
+    , Fir(frame(6000, 3975, 900, 495, kBlack, 2))
+    , Shmove(frame(9600, 45, 480, 900, Rgb{0, 100, 0}, 2))
+    , Shl(cells(Arm::Left, std::make_index_sequence<kCells>{}))
+    , Shr(cells(Arm::Right, std::make_index_sequence<kCells>{}))
+    , Label2(label("Computer", 90, 45, 1395, 330, Font{"Arial", 14.25, true, true, kBlack}))
     , Label3(label("Score", 120, 690, 675, 285, bold("Arial", 12)))
     , compscore(label("000", 840, 645, 615, 375, bold("Arial", 14.25)))
     , Label5(label("Player", 240, 7605, 1005, 375, Font{"Tahoma", 15.75, true, true, kBlack}))
@@ -63,14 +81,8 @@ GameState::GameState()
     }
     lcard[0].handPointer = true;
 
-    Shape1 = frame(1080, 1005, 10695, 6615, kBlack, 4);
     Shape1.filled = false;
-    Shape2[0] = frame(30, 45, 1500, 1020, Rgb{255, 0, 0}, 3);
-    Shape2[1] = frame(30, 7605, 1500, 1095, Rgb{0, 0, 255}, 3);
-    Shape3 = frame(5880, 3870, 1125, 720, kBlack, 4);
-    Fir = frame(6000, 3975, 900, 495, kBlack, 2);
     Fir.FillColor = kLightGrey;
-    Shmove = frame(9600, 45, 480, 900, Rgb{0, 100, 0}, 2);
     Shmove.filled = false;
     Shmove.Visible = false;
     // The frames lie under everything, the board frame lowest and the spot of
@@ -81,11 +93,6 @@ GameState::GameState()
     Shape2[0].z = -4;
     Shape1.z = -5;
     zBottom = -5;
-
-    for (int k = 0; k < kCells; ++k) {
-        Shl[k] = cellShape(Arm::Left, k);
-        Shr[k] = cellShape(Arm::Right, k);
-    }
 }
 
 } // namespace pipstone
