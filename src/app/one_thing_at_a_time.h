@@ -86,8 +86,10 @@ public:
         {
             owner_.kind_ = kind;
             const int w = static_cast<int>(work);
-            ++owner_.depth_[w];
-            owner_.deepest_[w] = std::max(owner_.deepest_[w], owner_.depth_[w]);
+            const int depth = ++owner_.depth_[w];
+            // Deeper than ever only the first time, or when the policy broke.
+            if (depth > owner_.deepest_[w]) [[unlikely]]
+                owner_.deepest_[w] = depth;
         }
         ~Scope()
         {

@@ -56,6 +56,7 @@ public:
     void centerWindow() override { ++centred; }
     void openHelpPage() override { ++helpPagesOpened; }
     void stateChanged() override { ++stateChanges; }
+    void eventHandled() override { ++stateChanges; }
     void repaintNow() override { ++repaints; }
     void quit() override { quitRequested = true; }
     void happened(const Happening &h) override { happenings.push_back(h); }
