@@ -7,6 +7,7 @@
 // own
 #include "app/game_window.h"
 #include "state/places.h"
+#include "state/playable_halves.h"
 #include "app/timing.h"
 #include "state/text_number.h"
 
@@ -23,17 +24,6 @@ namespace {
 bool inComputerRow(const GameState &s, int slot)
 {
     return slot > 0 && isInComputerRow(s.lcard[slot].Top);
-}
-
-// A tile's two halves side by side, compared with an end in both lanes.
-using NumberPair = double __attribute__((vector_size(16)));
-
-// How many halves of the tile in `slot` show the pips of an open end.
-int halvesShowingAnEnd(const GameState &s, int slot, NumberPair leftEnd, NumberPair rightEnd)
-{
-    const NumberPair halves = {readNumber(s.lcard[slot].Tag), readNumber(s.rcard[slot].Tag)};
-    const auto shows = (halves == leftEnd) | (halves == rightEnd); // -1 in a lane that shows an end
-    return static_cast<int>(-(shows[0] + shows[1]));
 }
 
 // The computer's messages, made once: they are longer than a string keeps
@@ -97,8 +87,8 @@ void GameWindow::computerOpening(bool &placed)
     std::optional<std::pair<long, long>> cellAt;
     for (;;) {
         const int bound = 7 + s_.cextra;
-        const NumberPair left = {readNumber(s_.cu), readNumber(s_.cu)};
-        const NumberPair right = {readNumber(s_.cd), readNumber(s_.cd)};
+        const double left = readNumber(s_.cu);
+        const double right = readNumber(s_.cd);
         // Every half that shows an open end counts as a move; the last tile
         // of the list that has one is the one played.
         int halves = 0;
@@ -107,7 +97,7 @@ void GameWindow::computerOpening(bool &placed)
             const int s = s_.chand[i];
             if (!inComputerRow(s_, s))
                 continue;
-            const int fit = halvesShowingAnEnd(s_, s, left, right);
+            const int fit = playableHalves(s_, s, left, right);
             halves += fit;
             last = fit != 0 ? s : last;
         }

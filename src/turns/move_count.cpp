@@ -9,6 +9,7 @@
 // own
 #include "app/game_window.h"
 #include "state/places.h"
+#include "state/playable_halves.h"
 #include "state/text_number.h"
 
 // std
@@ -20,20 +21,6 @@ namespace pipstone {
 namespace {
 
 using Work = OneThingAtATime::Work;
-
-// Two numbers side by side, compared lane by lane: a tile's two halves
-// against one end at a time.
-using NumberPair = double __attribute__((vector_size(16)));
-
-// How many halves of the tile in `slot` show the pips of an open end.
-int playableHalves(const GameState &s, int slot, double left, double right)
-{
-    const NumberPair halves = {readNumber(s.lcard[slot].Tag), readNumber(s.rcard[slot].Tag)};
-    const NumberPair leftEnd = {left, left};
-    const NumberPair rightEnd = {right, right};
-    const auto shows = (halves == leftEnd) | (halves == rightEnd); // -1 in a lane that shows an end
-    return static_cast<int>(-(shows[0] + shows[1]));
-}
 
 int playableHalves(const GameState &s, int slot)
 {
