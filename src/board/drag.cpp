@@ -9,7 +9,6 @@
 
 // std
 #include <algorithm>
-#include <cstring>
 #include <string_view>
 
 namespace pipstone {
@@ -100,21 +99,6 @@ void GameWindow::showChosenTile()
     constexpr std::string_view kLead = "You Choose Card  ", kBetween = " / ";
     constexpr std::size_t kPipsRoom = 16;
     const std::string_view first = s_.mu, second = s_.md;
-    if (first.size() == 1 && second.size() == 1) {
-        // A pip on each half, nearly always: the text has one length, and a
-        // bar that already names this tile (every move but a drag's first)
-        // is found so by one comparison of that length.
-        constexpr std::size_t kLength = kLead.size() + 1 + kBetween.size() + 1;
-        char text[kLength];
-        std::memcpy(text, kLead.data(), kLead.size());
-        text[kLead.size()] = first[0];
-        std::memcpy(text + kLead.size() + 1, kBetween.data(), kBetween.size());
-        text[kLength - 1] = second[0];
-        const std::string &shown = s_.lblStatusBar.Caption.text();
-        if (shown.size() != kLength || std::memcmp(shown.data(), text, kLength) != 0)
-            s_.lblStatusBar.Caption = std::string_view(text, kLength);
-        return;
-    }
     if (first.size() + second.size() > kPipsRoom) {
         s_.lblStatusBar.Caption.join(kLead, first, kBetween, second);
         return;
