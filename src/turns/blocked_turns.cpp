@@ -16,29 +16,17 @@ namespace {
 
 const std::string kPassTitle = "Brisk Domino Max Score = 101";
 
-[[gnu::noinline, gnu::cold]] void writeTotal(ShownText &label, int value)
-{
-    label = formatScore(value);
-}
-
 // Shows a side's match total in its label, as formatScore writes it. The
-// check does this at every tick and the total changes once a hand at most:
-// a label that already reads the total is left as it is, without building
-// its text first.
+// check does this at every tick, and from the second hand on the total is
+// the label's own three digits of the hand before: such a label is left as
+// it is, without reading the total or building its text.
 void showTotal(ShownText &label, const std::string &total)
 {
-    // From the second hand on the total is the label's text of the hand
-    // before: three digits, which read as exactly that text.
     const std::string &shown = label.text();
-    const auto digit = [&total](std::size_t k) { return static_cast<unsigned>(total[k]) - '0' < 10; };
-    if (total.size() == 3 && shown.size() == 3 && std::memcmp(total.data(), shown.data(), 3) == 0 && digit(0) &&
-        digit(1) && digit(2))
+    if (shown.size() == 3 && total.size() == 3 && std::memcmp(shown.data(), total.data(), 3) == 0
+        && detail::plainDigits(shown) >= 0)
         return;
-    const int value = readInt(total);
-    // Three plain digits that read the total are exactly its text.
-    if (shown.size() == 3 && value >= 0 && detail::plainDigits(shown) == value)
-        return;
-    writeTotal(label, value);
+    label = formatScore(readInt(total));
 }
 
 } // namespace
