@@ -55,9 +55,13 @@ void GameWindow::ask(const std::string &text, const std::string &title)
     stillWanted();
 }
 
+// While the player thinks, nearly every tick finds the game as the last tick
+// of its timer left it; such a tick is not run again (runTickInFrame).
 [[gnu::hot]] void GameWindow::onTimer(TimerId timer)
 {
-    dispatch([this, timer] { runTickInFrame(timer); });
+    if (entryDepth_ == 0 && stillAfter_[timer == TimerId::Timer1 ? 0 : 1] == stillMark())
+        return;
+    runFrame([this, timer] { runTickInFrame(timer); });
 }
 
 // Ticks, releases and presses of Get Card that arrived while an activity ran
@@ -105,10 +109,23 @@ void GameWindow::runTick(TimerId timer)
         tickPending_[t] = true;
         return;
     }
+    const std::uint64_t stepsBefore = activity_.begun(OneThingAtATime::Kind::Step);
+    const StillMark before = stillMark();
     if (timer == TimerId::Timer1 && s_.Timer1.Enabled)
         Timer1_Timer();
     else if (timer == TimerId::Timer2 && s_.Timer2.Enabled)
         Timer2_Timer();
+    // A tick that began no step (so showed no box), let no other event run
+    // at its pumps and moved no stamp has at most rewritten, from what it
+    // read, the face step, the halves that take the mouse and the counts'
+    // own records; once more it would write the same. Anything else it did
+    // may change what either timer's next tick finds.
+    if (!closed_ && activity_.begun(OneThingAtATime::Kind::Step) == stepsBefore && stillMark() == before) {
+        stillAfter_[t] = before;
+    } else {
+        stillAfter_[t] = {};
+        ++changingEvents_;
+    }
 }
 
 void GameWindow::onButtonClick(ButtonId button)

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The game window: every rule of the game is a method of this one class, as
@@ -26,7 +27,13 @@ public:
     GameWindow(Platform &platform, std::unique_ptr<RandomSource> random);
     ~GameWindow() override;
 
-    GameState &state() { return s_; }
+    // A write to the state from outside the game counts as an event: the
+    // ticks left out while nothing changed run again after it.
+    GameState &state()
+    {
+        ++changingEvents_;
+        return s_;
+    }
     const GameState &state() const { return s_; }
     const OneThingAtATime &activity() const { return activity_; }
     // The slot of the tile the player holds in a drag, 0 when none.
@@ -212,6 +219,14 @@ private:
     template <typename Handler>
     void dispatch(Handler &&handler)
     {
+        ++changingEvents_;
+        runFrame(std::forward<Handler>(handler));
+    }
+    // The frame of an event; a tick's frame counts as a changing event only
+    // when the tick changed something (runTickInFrame).
+    template <typename Handler>
+    void runFrame(Handler &&handler)
+    {
         if (closed_)
             return;
         ++entryDepth_;
@@ -229,6 +244,15 @@ private:
             endStepNoLongerWanted();
     }
     [[noreturn]] void endStepNoLongerWanted() const;
+    // What a tick that changed nothing left behind: the three stamps, and the
+    // events that may have changed the game until then. While all four stand
+    // there, its timer's next tick would do exactly the same again.
+    struct StillMark {
+        std::uint64_t write = 0, left = 0, shown = 0;
+        std::uint64_t events = UINT64_MAX; // no tick yet
+        bool operator==(const StillMark &) const = default;
+    };
+    StillMark stillMark() const { return {writeStamp, leftStamp, shownStamp, changingEvents_}; }
     // Runs a tick of `timer`, or keeps it while an activity runs. A tick that
     // ends the match closes the window and returns, and so does everything
     // up to the frame's dispatch, without the cost of unwinding.
@@ -251,6 +275,10 @@ private:
     int buttonsHeld_ = 0;
     bool cheatRunning_ = false;
     std::array<bool, 2> tickPending_{};
+    // Every event handled, and every write to the state from outside, except
+    // a tick that changed nothing.
+    std::uint64_t changingEvents_ = 0;
+    std::array<StillMark, 2> stillAfter_{}; // per timer: its last tick changed nothing
     LastCount playerCount_;
     LastCount computerCount_;
     LastArrangement arranged_;

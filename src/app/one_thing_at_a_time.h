@@ -3,6 +3,7 @@
 // std
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -85,6 +86,7 @@ public:
             , work_(work)
         {
             owner_.kind_ = kind;
+            ++owner_.begun_[static_cast<int>(kind)];
             const int w = static_cast<int>(work);
             const int depth = ++owner_.depth_[w];
             // Deeper than ever only the first time, or when the policy broke.
@@ -119,6 +121,9 @@ public:
     // land inside it), and the deepest nesting of it seen so far; 1 is sound.
     bool running(Work work) const { return depth_[static_cast<int>(work)] > 0; }
     int deepest(Work work) const { return deepest_[static_cast<int>(work)]; }
+    // How many pieces of work of a kind have begun so far: ticks and the work
+    // marked inside them, steps and the work marked inside them.
+    std::uint64_t begun(Kind kind) const { return begun_[static_cast<int>(kind)]; }
 
     void defer(std::function<void()> action) { deferred_.push_back(std::move(action)); }
     // Rule 3: keeps a press of `button` for the end of the tick; it runs then
@@ -133,6 +138,7 @@ public:
 
 private:
     Kind kind_ = Kind::None;
+    std::array<std::uint64_t, 3> begun_{};
     std::array<int, static_cast<int>(Work::Count)> depth_{};
     std::array<int, static_cast<int>(Work::Count)> deepest_{};
     std::vector<std::function<void()>> deferred_;

@@ -40,8 +40,8 @@ GameHarness::GameHarness(std::unique_ptr<RandomSource> random, bool load)
 void GameHarness::dragTo(int slot, float left, float top)
 {
     const float grabX = 100, grabY = 100;
-    const float fromX = s().lcard[slot].Left + grabX;
-    const float fromY = s().lcard[slot].Top + grabY;
+    const float fromX = view().lcard[slot].Left + grabX;
+    const float fromY = view().lcard[slot].Top + grabY;
     platform.press(fromX, fromY);
     platform.move((fromX + left + grabX) / 2, (fromY + top + grabY) / 2);
     platform.move(left + grabX, top + grabY);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <utility>
 
 namespace pipstone::test {
 
@@ -38,10 +39,14 @@ public:
     // leaves every tile where the set list put it (all exchanges x == y).
     explicit GameHarness(std::unique_ptr<RandomSource> random = nullptr, bool load = true);
 
+    // The state to change; a change from here counts as an event (see
+    // GameWindow::state).
     GameState &s() { return game.state(); }
+    // The state to read, which leaves alone the ticks the game skips.
+    const GameState &view() const { return std::as_const(game).state(); }
     // Centre of the first half of a slot.
-    float centreX(int slot) { return s().lcard[slot].Left + 100; }
-    float centreY(int slot) { return s().lcard[slot].Top + 100; }
+    float centreX(int slot) const { return view().lcard[slot].Left + 100; }
+    float centreY(int slot) const { return view().lcard[slot].Top + 100; }
 
     // Drags the tile of a slot so that its first half's top-left corner ends
     // at (left, top), and releases it there.

@@ -18,7 +18,7 @@ constexpr float kRightEndPoint[2] = {3000, 5000};
 
 bool randomPlayersMove(GameHarness &h, std::mt19937_64 &rng, std::string *said)
 {
-    GameState &s = h.s();
+    const GameState &s = h.view();
     std::uniform_real_distribution<float> anyX(0, 11985), anyY(0, 9375);
     // On the stack, where nothing the game holds can alias them: the ends are
     // read once for the whole row.
@@ -81,10 +81,10 @@ std::vector<std::string> playToTheEnd(GameHarness &h, std::mt19937_64 &rng, Inva
                                       std::vector<std::string> *actions, int &hands, std::int64_t untilMs)
 {
     HeadlessPlatform &p = h.platform;
-    std::string lastMturn = h.s().mturn;
+    std::string lastMturn = h.view().mturn;
     const auto problems = [&] { return checker ? checker->check(h.game, p) : std::vector<std::string>{}; };
     while (!p.quitRequested && p.tickCount() < untilMs) {
-        if (isYourTurn(h.s().lStatus.Caption) && !h.game.activity().busy()) {
+        if (isYourTurn(h.view().lStatus.Caption) && !h.game.activity().busy()) {
             std::string move;
             if (randomPlayersMove(h, rng, actions ? &move : nullptr) && actions)
                 actions->push_back(std::move(move));
@@ -97,8 +97,8 @@ std::vector<std::string> playToTheEnd(GameHarness &h, std::mt19937_64 &rng, Inva
             actions->push_back("advance " + std::to_string(step));
         if (auto found = problems(); !found.empty())
             return found;
-        if (h.s().mturn != lastMturn) {
-            lastMturn = h.s().mturn;
+        if (h.view().mturn != lastMturn) {
+            lastMturn = h.view().mturn;
             ++hands;
         }
     }
@@ -106,7 +106,7 @@ std::vector<std::string> playToTheEnd(GameHarness &h, std::mt19937_64 &rng, Inva
         return {"the match did not end within the time limit"};
     // Nobody closes the window here: the program ends only with a match that
     // has been played to its end.
-    const GameState &s = h.s();
+    const GameState &s = h.view();
     if (readInt(s.compscore.Caption) < 101 && readInt(s.playerscore.Caption) < 101)
         return {"the program ended at the totals " + s.compscore.Caption + " and " + s.playerscore.Caption +
                 ", before the match did"};
