@@ -116,16 +116,15 @@ void GameWindow::runTick(TimerId timer)
     else if (timer == TimerId::Timer2 && s_.Timer2.Enabled)
         Timer2_Timer();
     // A tick that began no step (so showed no box), let no other event run
-    // at its pumps and moved no stamp has at most rewritten, from what it
-    // read, the face step, the halves that take the mouse and the counts'
-    // own records; once more it would write the same. Anything else it did
-    // may change what either timer's next tick finds.
-    if (!closed_ && activity_.begun(OneThingAtATime::Kind::Step) == stepsBefore && stillMark() == before) {
+    // at its pumps and moved no stamp has at most rewritten fields from what
+    // it read: the face step, the halves that take the mouse, the computer's
+    // max, the counts' own records. Once more it would write the same.
+    // Anything else it did may change what either timer's next tick finds;
+    // a mark left from before is stale then, as the count of events only grows.
+    if (!closed_ && activity_.begun(OneThingAtATime::Kind::Step) == stepsBefore && stillMark() == before)
         stillAfter_[t] = before;
-    } else {
-        stillAfter_[t] = {};
+    else
         ++changingEvents_;
-    }
 }
 
 void GameWindow::onButtonClick(ButtonId button)

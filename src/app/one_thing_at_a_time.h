@@ -46,6 +46,11 @@ namespace pipstone {
 //     New Game does nothing while a hand is being scored: the end of the
 //     hand deals the next one itself, after its result.
 //
+// A tick that began no step, let no event run and moved no stamp would do the
+// same again until something happens, so its timer's next ticks are left out
+// (GameWindow::onTimer). An event, a write to the state from outside the game
+// or a tick that changed something brings both timers' ticks back.
+//
 // The cheat view's one-second wait is not an activity: the game goes on
 // during it.
 //
