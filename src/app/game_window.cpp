@@ -121,7 +121,7 @@ void GameWindow::runTick(TimerId timer)
     // max, the counts' own records. Once more it would write the same.
     // Anything else it did may change what either timer's next tick finds;
     // a mark left from before is stale then, as the count of events only grows.
-    if (!closed_ && activity_.begun(OneThingAtATime::Kind::Step) == stepsBefore && stillMark() == before)
+    if (activity_.begun(OneThingAtATime::Kind::Step) == stepsBefore && stillMark() == before)
         stillAfter_[t] = before;
     else
         ++changingEvents_;
