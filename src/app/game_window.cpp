@@ -109,22 +109,19 @@ void GameWindow::runTick(TimerId timer)
         tickPending_[t] = true;
         return;
     }
-    const std::uint64_t stepsBefore = activity_.begun(OneThingAtATime::Kind::Step);
     const StillMark before = stillMark();
     if (timer == TimerId::Timer1 && s_.Timer1.Enabled)
         Timer1_Timer();
     else if (timer == TimerId::Timer2 && s_.Timer2.Enabled)
         Timer2_Timer();
-    // A tick that began no step (so showed no box), let no other event run
-    // at its pumps and moved no stamp has at most rewritten fields from what
-    // it read: the face step, the halves that take the mouse, the computer's
-    // max, the counts' own records. Once more it would write the same.
-    // Anything else it did may change what either timer's next tick finds;
-    // a mark left from before is stale then, as the count of events only grows.
-    if (activity_.begun(OneThingAtATime::Kind::Step) == stepsBefore && stillMark() == before)
+    // A tick that let no other event run at its pumps and moved no stamp
+    // rewrote at most fields it derives from what it read (the face step, the
+    // halves that take the mouse, the computer's notes of a blocked search,
+    // the counts' own records): once more it would write the same. A tick
+    // that changed more has moved a stamp, which leaves both timers' marks
+    // behind.
+    if (stillMark() == before)
         stillAfter_[t] = before;
-    else
-        ++changingEvents_;
 }
 
 void GameWindow::onButtonClick(ButtonId button)

@@ -275,8 +275,8 @@ private:
     int buttonsHeld_ = 0;
     bool cheatRunning_ = false;
     std::array<bool, 2> tickPending_{};
-    // Every event handled, and every write to the state from outside, except
-    // a tick that changed nothing.
+    // Every event handled but a tick, and every write to the state from
+    // outside (a tick that changed something has moved a stamp).
     std::uint64_t changingEvents_ = 0;
     std::array<StillMark, 2> stillAfter_{}; // per timer: its last tick changed nothing
     LastCount playerCount_;

@@ -46,8 +46,8 @@ namespace pipstone {
 //     New Game does nothing while a hand is being scored: the end of the
 //     hand deals the next one itself, after its result.
 //
-// A tick that began no step, let no event run and moved no stamp would do the
-// same again until something happens, so its timer's next ticks are left out
+// A tick that let no event run and moved no stamp would do the same again
+// until something happens, so its timer's next ticks are left out
 // (GameWindow::onTimer). An event, a write to the state from outside the game
 // or a tick that changed something brings both timers' ticks back.
 //
@@ -91,7 +91,6 @@ public:
             , work_(work)
         {
             owner_.kind_ = kind;
-            ++owner_.begun_[static_cast<int>(kind)];
             const int w = static_cast<int>(work);
             const int depth = ++owner_.depth_[w];
             // Deeper than ever only the first time, or when the policy broke.
@@ -115,7 +114,11 @@ public:
     bool busy() const { return kind_ != Kind::None; }
     bool inStep() const { return kind_ == Kind::Step; }
 
-    [[nodiscard]] Scope tick(Work work) { return Scope(*this, Kind::Tick, work); }
+    [[nodiscard]] Scope tick(Work work)
+    {
+        ++ticksRun_;
+        return Scope(*this, Kind::Tick, work);
+    }
     // A step may start inside a tick: the turn timer starts the computer's
     // move, the periodic check a pass or the end of a hand.
     [[nodiscard]] Scope step(Work work) { return Scope(*this, Kind::Step, work); }
@@ -126,9 +129,8 @@ public:
     // land inside it), and the deepest nesting of it seen so far; 1 is sound.
     bool running(Work work) const { return depth_[static_cast<int>(work)] > 0; }
     int deepest(Work work) const { return deepest_[static_cast<int>(work)]; }
-    // How many pieces of work of a kind have begun so far: ticks and the work
-    // marked inside them, steps and the work marked inside them.
-    std::uint64_t begun(Kind kind) const { return begun_[static_cast<int>(kind)]; }
+    // How many ticks have run so far.
+    std::uint64_t ticksRun() const { return ticksRun_; }
 
     void defer(std::function<void()> action) { deferred_.push_back(std::move(action)); }
     // Rule 3: keeps a press of `button` for the end of the tick; it runs then
@@ -143,7 +145,7 @@ public:
 
 private:
     Kind kind_ = Kind::None;
-    std::array<std::uint64_t, 3> begun_{};
+    std::uint64_t ticksRun_ = 0;
     std::array<int, static_cast<int>(Work::Count)> depth_{};
     std::array<int, static_cast<int>(Work::Count)> deepest_{};
     std::vector<std::function<void()>> deferred_;

@@ -16,7 +16,7 @@ namespace {
 // The ticks, and the work inside them, that the game began in `ms` of clock.
 std::uint64_t workIn(GameHarness &h, std::int64_t ms)
 {
-    const auto ticks = [&h] { return h.game.activity().begun(OneThingAtATime::Kind::Tick); };
+    const auto ticks = [&h] { return h.game.activity().ticksRun(); };
     const std::uint64_t before = ticks();
     h.advance(ms);
     return ticks() - before;
@@ -84,8 +84,8 @@ TEST(StillTicks, LeavingThemOutChangesNoMatch)
         ASSERT_EQ(boxes(leaving), boxes(running)) << "seed " << seed;
         ASSERT_EQ(leaving.harness.platform.happenings, running.harness.platform.happenings) << "seed " << seed;
         ASSERT_EQ(snapshot(leaving.harness.view()), snapshot(running.harness.view())) << "seed " << seed;
-        workLeavingOut += leaving.harness.game.activity().begun(OneThingAtATime::Kind::Tick);
-        workRunningAll += running.harness.game.activity().begun(OneThingAtATime::Kind::Tick);
+        workLeavingOut += leaving.harness.game.activity().ticksRun();
+        workRunningAll += running.harness.game.activity().ticksRun();
     }
     EXPECT_LT(workLeavingOut, workRunningAll) << "some ticks were left out";
 }
