@@ -56,7 +56,11 @@ void GameWindow::ask(const std::string &text, const std::string &title)
 }
 
 // While the player thinks, nearly every tick finds the game as the last tick
-// of its timer left it; such a tick is not run again (runTickInFrame).
+// of its timer found it: no stamp has moved since that tick began and no
+// event has run. That tick then began no step, let no event run at its pumps
+// and rewrote at most fields it derives from what it read (the face step,
+// the halves that take the mouse, the counts' own records); once more it
+// would write the same, so it is left out.
 [[gnu::hot]] void GameWindow::onTimer(TimerId timer)
 {
     if (entryDepth_ == 0 && stillAfter_[timer == TimerId::Timer1 ? 0 : 1] == stillMark())
@@ -109,19 +113,18 @@ void GameWindow::runTick(TimerId timer)
         tickPending_[t] = true;
         return;
     }
-    const StillMark before = stillMark();
+    // Noted as the tick begins: should the same stamps and events still stand
+    // at the next tick, this one changed nothing and let no event run.
+    stillAfter_[t] = stillMark();
+    const std::uint64_t stepsBefore = activity_.stepsBegun();
     if (timer == TimerId::Timer1 && s_.Timer1.Enabled)
         Timer1_Timer();
     else if (timer == TimerId::Timer2 && s_.Timer2.Enabled)
         Timer2_Timer();
-    // A tick that let no other event run at its pumps and moved no stamp
-    // rewrote at most fields it derives from what it read (the face step, the
-    // halves that take the mouse, the computer's notes of a blocked search,
-    // the counts' own records): once more it would write the same. A tick
-    // that changed more has moved a stamp, which leaves both timers' marks
-    // behind.
-    if (stillMark() == before)
-        stillAfter_[t] = before;
+    // A step may write what no stamp watches and the other timer reads (the
+    // computer's notes of a blocked search, the end flag): both tick again.
+    if (activity_.stepsBegun() != stepsBefore)
+        ++changingEvents_;
 }
 
 void GameWindow::onButtonClick(ButtonId button)

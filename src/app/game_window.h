@@ -244,9 +244,9 @@ private:
             endStepNoLongerWanted();
     }
     [[noreturn]] void endStepNoLongerWanted() const;
-    // What a tick that changed nothing left behind: the three stamps, and the
-    // events that may have changed the game until then. While all four stand
-    // there, its timer's next tick would do exactly the same again.
+    // The three stamps, and the events that may have changed the game: while
+    // all four stand where they stood as a timer's last tick began, its next
+    // tick would do exactly the same again (onTimer).
     struct StillMark {
         std::uint64_t write = 0, left = 0, shown = 0;
         std::uint64_t events = UINT64_MAX; // no tick yet
@@ -275,10 +275,10 @@ private:
     int buttonsHeld_ = 0;
     bool cheatRunning_ = false;
     std::array<bool, 2> tickPending_{};
-    // Every event handled but a tick, and every write to the state from
-    // outside (a tick that changed something has moved a stamp).
+    // Every event handled but a tick, every tick that began a step, and
+    // every write to the state from outside.
     std::uint64_t changingEvents_ = 0;
-    std::array<StillMark, 2> stillAfter_{}; // per timer: its last tick changed nothing
+    std::array<StillMark, 2> stillAfter_{}; // per timer: where its last tick began
     LastCount playerCount_;
     LastCount computerCount_;
     LastArrangement arranged_;

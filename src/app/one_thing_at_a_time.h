@@ -46,10 +46,10 @@ namespace pipstone {
 //     New Game does nothing while a hand is being scored: the end of the
 //     hand deals the next one itself, after its result.
 //
-// A tick that let no event run and moved no stamp would do the same again
-// until something happens, so its timer's next ticks are left out
+// A tick that began no step, let no event run and moved no stamp would do the
+// same again until something happens, so its timer's next ticks are left out
 // (GameWindow::onTimer). An event, a write to the state from outside the game
-// or a tick that changed something brings both timers' ticks back.
+// or a tick that did more brings both timers' ticks back.
 //
 // The cheat view's one-second wait is not an activity: the game goes on
 // during it.
@@ -121,7 +121,11 @@ public:
     }
     // A step may start inside a tick: the turn timer starts the computer's
     // move, the periodic check a pass or the end of a hand.
-    [[nodiscard]] Scope step(Work work) { return Scope(*this, Kind::Step, work); }
+    [[nodiscard]] Scope step(Work work)
+    {
+        ++stepsBegun_;
+        return Scope(*this, Kind::Step, work);
+    }
     // Marks a piece of work that must never nest in itself (a count, a box).
     [[nodiscard]] Scope mark(Work work) { return Scope(*this, kind_, work); }
 
@@ -129,8 +133,9 @@ public:
     // land inside it), and the deepest nesting of it seen so far; 1 is sound.
     bool running(Work work) const { return depth_[static_cast<int>(work)] > 0; }
     int deepest(Work work) const { return deepest_[static_cast<int>(work)]; }
-    // How many ticks have run so far.
+    // How many ticks have run, and how many steps have begun, so far.
     std::uint64_t ticksRun() const { return ticksRun_; }
+    std::uint64_t stepsBegun() const { return stepsBegun_; }
 
     void defer(std::function<void()> action) { deferred_.push_back(std::move(action)); }
     // Rule 3: keeps a press of `button` for the end of the tick; it runs then
@@ -146,6 +151,7 @@ public:
 private:
     Kind kind_ = Kind::None;
     std::uint64_t ticksRun_ = 0;
+    std::uint64_t stepsBegun_ = 0;
     std::array<int, static_cast<int>(Work::Count)> depth_{};
     std::array<int, static_cast<int>(Work::Count)> deepest_{};
     std::vector<std::function<void()>> deferred_;
