@@ -222,8 +222,8 @@ private:
         ++changingEvents_;
         runFrame(std::forward<Handler>(handler));
     }
-    // The frame of an event; a tick's frame counts as a changing event only
-    // when the tick changed something (runTickInFrame).
+    // The frame of an event; a tick counts as a changing event only when it
+    // begins a step (runTickInFrame).
     template <typename Handler>
     void runFrame(Handler &&handler)
     {
