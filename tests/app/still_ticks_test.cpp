@@ -13,8 +13,8 @@ namespace pipstone::test {
 
 namespace {
 
-// The ticks, and the work inside them, that the game began in `ms` of clock.
-std::uint64_t workIn(GameHarness &h, std::int64_t ms)
+// The ticks the game ran in `ms` of clock.
+std::uint64_t ticksIn(GameHarness &h, std::int64_t ms)
 {
     const auto ticks = [&h] { return h.game.activity().ticksRun(); };
     const std::uint64_t before = ticks();
@@ -26,8 +26,8 @@ TEST(StillTicks, AnIdleGameTicksAgainOnlyAfterAnEvent)
 {
     GameHarness h;
     ASSERT_TRUE(h.untilPlayersTurn());
-    workIn(h, 300); // the ticks that settle the deal
-    ASSERT_EQ(workIn(h, 2000), 0u) << "twenty ticks of each timer that would change nothing";
+    ticksIn(h, 300); // the ticks that settle the deal
+    ASSERT_EQ(ticksIn(h, 2000), 0u) << "twenty ticks of each timer that would change nothing";
 
     struct Wake {
         const char *what;
@@ -41,9 +41,9 @@ TEST(StillTicks, AnIdleGameTicksAgainOnlyAfterAnEvent)
     };
     for (const Wake &wake : wakes) {
         wake.happen(h);
-        EXPECT_GE(workIn(h, 100), 2u) << "after " << wake.what << ", both timers tick again";
-        workIn(h, 300);
-        EXPECT_EQ(workIn(h, 1000), 0u) << "and stop again after " << wake.what;
+        EXPECT_GE(ticksIn(h, 100), 2u) << "after " << wake.what << ", both timers tick again";
+        ticksIn(h, 300);
+        EXPECT_EQ(ticksIn(h, 1000), 0u) << "and stop again after " << wake.what;
     }
 }
 
