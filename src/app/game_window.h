@@ -248,11 +248,11 @@ private:
     // all four stand where they stood as a timer's last tick began, its next
     // tick would do exactly the same again (onTimer).
     struct StillMark {
-        std::uint64_t write = 0, left = 0, shown = 0;
+        StampReading stamps;
         std::uint64_t events = UINT64_MAX; // no tick yet
         bool operator==(const StillMark &) const = default;
     };
-    StillMark stillMark() const { return {writeStamp, leftStamp, shownStamp, changingEvents_}; }
+    StillMark stillMark() const { return {readStamps(), changingEvents_}; }
     // Runs a tick of `timer`, or keeps it while an activity runs. A tick that
     // ends the match closes the window and returns, and so does everything
     // up to the frame's dispatch, without the cost of unwinding.

@@ -25,6 +25,17 @@ inline thread_local std::uint64_t leftStamp = 0;
 // showed, without looking at every control.
 inline thread_local std::uint64_t shownStamp = 0;
 
+// The three stamps as they stand. While a reading taken earlier still equals
+// the present one, nothing any of them watches has changed since.
+struct StampReading {
+    std::uint64_t write = 0, left = 0, shown = 0;
+    bool operator==(const StampReading &) const = default;
+};
+inline StampReading readStamps()
+{
+    return {writeStamp, leftStamp, shownStamp};
+}
+
 struct WriteStampCounter {
     static std::uint64_t &value() { return writeStamp; }
 };

@@ -124,7 +124,7 @@ void DisplayListBuilder::sortByStacking()
 
 DisplayListBuilder::Stamps DisplayListBuilder::stampsOf(const GameState &state)
 {
-    return {&state, writeStamp, leftStamp, shownStamp};
+    return {&state, readStamps()};
 }
 
 void DisplayListBuilder::build(const GameState &s, DisplayList &list)

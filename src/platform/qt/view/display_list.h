@@ -78,9 +78,7 @@ private:
     // differently, and nothing is looked at.
     struct Stamps {
         const GameState *state = nullptr;
-        std::uint64_t written = 0;
-        std::uint64_t left = 0;
-        std::uint64_t shown = 0;
+        StampReading stamps;
         bool operator==(const Stamps &) const = default;
     };
     static Stamps stampsOf(const GameState &state);
