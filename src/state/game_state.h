@@ -8,7 +8,6 @@
 // std
 #include <array>
 #include <cstddef>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -22,26 +21,16 @@ namespace pipstone {
 inline constexpr int kSlots = 28;
 inline constexpr int kCells = 28;
 
-inline constexpr char kYourTurnText[] = "Status: Your Turn";
-inline constexpr char kComputerTurnText[] = "Status: Computer1";
-inline const std::string kYourTurn = kYourTurnText;
-inline const std::string kComputerTurn = kComputerTurnText;
+inline const std::string kYourTurn{kYourTurnText};
+inline const std::string kComputerTurn{kComputerTurnText};
 
-// Whether a caption reads exactly `text`. The rules ask the status whose turn
-// it is at every step; with the length known this is a few loads, not a
-// library call.
-template <std::size_t N>
-bool captionIs(const std::string &caption, const char (&text)[N])
+inline bool isYourTurn(const ShownText &status)
 {
-    return caption.size() == N - 1 && std::memcmp(caption.data(), text, N - 1) == 0;
+    return status.turn() == ShownText::Turn::Player;
 }
-inline bool isYourTurn(const std::string &status)
+inline bool isComputerTurn(const ShownText &status)
 {
-    return captionIs(status, kYourTurnText);
-}
-inline bool isComputerTurn(const std::string &status)
-{
-    return captionIs(status, kComputerTurnText);
+    return status.turn() == ShownText::Turn::Computer;
 }
 
 // A side's hand list: entry k names the slot of its k-th tile, 0 for none.

@@ -4,11 +4,16 @@
 #include "state/write_stamp.h"
 
 // std
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 namespace pipstone {
+
+// The two texts of the status label, which tell whose turn it is.
+inline constexpr std::string_view kYourTurnText = "Status: Your Turn";
+inline constexpr std::string_view kComputerTurnText = "Status: Computer1";
 
 // The text a label shows: its every change moves the shown stamp on. It
 // reads as the text it holds; writing the text it already holds changes
@@ -19,6 +24,7 @@ public:
     explicit ShownText(std::string text)
         : text_(std::move(text))
     {
+        noteTurn();
     }
     ShownText(const ShownText &) = default;
     ShownText &operator=(const ShownText &other) { return *this = std::string_view(other.text_); }
@@ -26,6 +32,7 @@ public:
     {
         if (text_ != text) {
             text_.assign(text);
+            noteTurn();
             ++shownStamp;
         }
         return *this;
@@ -48,6 +55,12 @@ public:
     bool empty() const { return text_.empty(); }
     std::size_t size() const { return text_.size(); }
 
+    // Whose turn the text announces, if it is one of the status texts. The
+    // rules ask the status whose turn it is at every step, so this is worked
+    // out once, as the text is written.
+    enum class Turn : std::uint8_t { None, Player, Computer };
+    Turn turn() const { return turn_; }
+
     friend bool operator==(const ShownText &a, const ShownText &b) { return a.text_ == b.text_; }
     friend bool operator==(const ShownText &a, std::string_view b) { return a.text_ == b; }
     friend std::string operator+(const ShownText &a, const ShownText &b) { return a.text_ + b.text_; }
@@ -56,7 +69,13 @@ public:
     friend std::ostream &operator<<(std::ostream &out, const ShownText &t) { return out << t.text_; }
 
 private:
+    void noteTurn()
+    {
+        turn_ = text_ == kYourTurnText ? Turn::Player : text_ == kComputerTurnText ? Turn::Computer : Turn::None;
+    }
+
     std::string text_;
+    Turn turn_ = Turn::None;
 };
 
 } // namespace pipstone

@@ -87,5 +87,33 @@ TEST(GameState, HiddenFieldsHoldTheirStartValuesBeforeTheFirstDeal)
               std::vector<int>(8, 0));
 }
 
+// Whose turn it is reads from the status's whole text, however the text got
+// there; a text that only resembles a status names nobody's turn.
+TEST(GameState, TheStatusNamesATurnOnlyWithItsExactText)
+{
+    using Write = void (*)(ShownText &, const std::string &);
+    const std::pair<const char *, Write> writes[] = {
+        {"assigned", [](ShownText &t, const std::string &text) { t = text; }},
+        {"joined", [](ShownText &t, const std::string &text) { t.join(text.substr(0, text.size() / 2), text.substr(text.size() / 2)); }},
+        {"copied", [](ShownText &t, const std::string &text) { t = ShownText(text); }},
+    };
+    const std::pair<std::string, std::pair<bool, bool>> texts[] = {
+        {kYourTurn, {true, false}},        {kComputerTurn, {false, true}},      {"Status", {false, false}},
+        {"Status: Your Turn ", {false, false}}, {"status: Computer1", {false, false}}, {"", {false, false}},
+    };
+    for (const auto &[how, write] : writes) {
+        for (const auto &[text, turns] : texts) {
+            // From the other side's status, so that a turn left over from the last text shows.
+            ShownText status(turns.first ? kComputerTurn : kYourTurn);
+            write(status, text);
+            EXPECT_EQ(std::make_pair(isYourTurn(status), isComputerTurn(status)), turns) << how << " \"" << text << '"';
+        }
+    }
+    for (const auto &[text, turns] : texts) {
+        const ShownText made(text), copy(made);
+        EXPECT_EQ(std::make_pair(isYourTurn(copy), isComputerTurn(copy)), turns) << "made \"" << text << '"';
+    }
+}
+
 } // namespace
 } // namespace pipstone
