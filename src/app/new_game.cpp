@@ -19,7 +19,7 @@ void GameWindow::PushButton1_Click()
     // field of every half afresh.
     ++s_.Shape3.repaints;
     s_.lblStatusBar.Caption = "";
-    s_.first = {"0", "0", "0"};
+    s_.first.fill(HiddenNumber{"0"});
     drawshape();
     s_.cd = "0";
     s_.cu = "0";

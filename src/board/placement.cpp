@@ -75,7 +75,7 @@ bool GameWindow::placeOnArm(Arm arm)
 {
     const bool right = arm == Arm::Right;
     NumberText &end = right ? s_.cd : s_.cu;
-    std::string &counter = right ? s_.first[1] : s_.first[2];
+    HiddenNumber &counter = right ? s_.first[1] : s_.first[2];
     const int k = readInt(counter);
     if (k < 0 || k >= kCells)
         return false;

@@ -44,24 +44,24 @@ struct GameState {
     std::array<Picture, kSlots + 1> rcard;
 
     // Hidden fields, text as the window holds them.
-    std::string mturn = "1";
-    std::string pno = "7";
-    std::string cno = "7";
-    std::string pull = "0";
-    std::string pmax = "0";
-    std::string max = "0";
-    std::string psc = "00";
-    std::string csc = "00";
-    std::string ppsc = "0";
-    std::string ccsc = "0";
+    HiddenNumber mturn{"1"};
+    HiddenNumber pno{"7"};
+    HiddenNumber cno{"7"};
+    HiddenNumber pull{"0"};
+    HiddenNumber pmax{"0"};
+    HiddenNumber max{"0"};
+    HiddenNumber psc{"00"};
+    HiddenNumber csc{"00"};
+    HiddenNumber ppsc{"0"};
+    HiddenNumber ccsc{"0"};
     NumberText cu;
     NumberText cd;
     NumberText AvPmove{"0"};
     NumberText AvCmove{"0"};
-    std::string Text1 = "0";
+    HiddenNumber Text1{"0"};
     std::string mu;
     std::string md;
-    std::array<std::string, 3> first{"0", "0", "0"};
+    std::array<HiddenNumber, 3> first{HiddenNumber{"0"}, HiddenNumber{"0"}, HiddenNumber{"0"}};
     std::string Label1 = "0";
     std::string Label6;
     std::string Label7;

@@ -47,7 +47,7 @@ void GameWindow::swap()
     }
     for (int i = 1; i <= kSlots; ++i)
         showSlot(i);
-    const auto addHand = [this](std::string &sum, int from, int to) {
+    const auto addHand = [this](HiddenNumber &sum, int from, int to) {
         for (int i = from; i <= to; ++i)
             writeWhole(sum, readInt(s_.lcard[i].Tag) + readInt(sum) + readInt(s_.rcard[i].Tag));
     };

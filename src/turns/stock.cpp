@@ -16,11 +16,11 @@ namespace {
 // The fields of the side that draws: its tile count, its pips, its hand list
 // with the number of drawn entries, its draw counter and its row.
 struct DrawingSide {
-    std::string &tiles;
-    std::string &pips;
+    HiddenNumber &tiles;
+    HiddenNumber &pips;
     int &extra;
     Hand &hand;
-    std::string &draws;
+    HiddenNumber &draws;
     float rowTop;
 };
 

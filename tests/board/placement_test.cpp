@@ -62,7 +62,7 @@ TEST(Placement, JudgesTheEndByTheDropAndLaysTheMatchingHalfAgainstTheChain)
         GameHarness h;
         GameState &s = h.s();
         h.putTile(kSlot, d.tile);
-        s.first = {"1", d.rightCells, d.leftCells};
+        std::tie(s.first[0], s.first[1], s.first[2]) = std::tuple("1", d.rightCells, d.leftCells);
         s.cu = d.cu;
         s.cd = d.cd;
         const GameState before = s;
@@ -126,7 +126,7 @@ TEST(Placement, EachDropRegionEndsAtItsEdgesForTheMarkAndTheDrop)
         SCOPED_TRACE(testing::Message() << d.tile << " at " << d.left << "," << d.top);
         GameHarness h;
         h.putTile(kSlot, d.tile);
-        h.s().first = {d.first0, d.armCells, d.armCells};
+        std::tie(h.s().first[0], h.s().first[1], h.s().first[2]) = std::tuple(d.first0, d.armCells, d.armCells);
         h.s().cu = "4";
         h.s().cd = "6";
         EXPECT_EQ(h.game.dropTargetAt(kSlot, d.left, d.top), markOf(d.mark, d.armCells));

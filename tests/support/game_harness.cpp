@@ -94,9 +94,9 @@ std::string snapshot(const GameState &s)
     for (int i = 1; i <= kSlots; ++i)
         for (const Picture *half : {&s.lcard[i], &s.rcard[i]})
             out << half->Left << ',' << half->Top << ',' << half->Visible << ';';
-    for (const std::string *field : {&s.cu.text(), &s.cd.text(), &s.pno, &s.cno, &s.psc, &s.csc, &s.pull, &s.first[0], &s.first[1],
-                                     &s.first[2], &s.lStatus.Caption.text(), &s.compscore.Caption.text(), &s.playerscore.Caption.text(),
-                                     &s.max, &s.Text1, &s.ccsc})
+    for (const std::string *field : {&s.cu.text(), &s.cd.text(), &s.pno.text(), &s.cno.text(), &s.psc.text(), &s.csc.text(), &s.pull.text(), &s.first[0].text(), &s.first[1].text(),
+                                     &s.first[2].text(), &s.lStatus.Caption.text(), &s.compscore.Caption.text(), &s.playerscore.Caption.text(),
+                                     &s.max.text(), &s.Text1.text(), &s.ccsc.text()})
         out << *field << '|';
     out << s.PushButton3.Enabled << s.endflag;
     return out.str();
