@@ -7,16 +7,6 @@ namespace pipstone {
 
 namespace {
 
-bool inUpperRegion(float l, float t)
-{
-    return (1080 < l && l < 6000 && 1000 < t && t <= 4550) || (l >= 6000 && 1000 < t && t < 4000);
-}
-
-bool inLowerRegion(float l, float t)
-{
-    return (l > 6900 && 4000 <= t && t < 7485) || (1080 < l && l <= 6900 && 4450 < t && t < 7485);
-}
-
 // The right end runs rightwards on its first cells, the left end leftwards,
 // so the same cell tag asks for opposite codes on the two arms.
 constexpr std::array<EndRule, 6> kRightEnd{{
@@ -60,15 +50,6 @@ bool samePips(const std::string &a, const std::string &b)
 }
 
 } // namespace
-
-std::optional<Arm> endForDrop(float left, float top)
-{
-    if (inUpperRegion(left, top))
-        return Arm::Left;
-    if (inLowerRegion(left, top))
-        return Arm::Right;
-    return std::nullopt;
-}
 
 const EndRule *endRuleFor(Arm arm, int cellTag, const std::string &first, const std::string &second,
                           const std::string &end)

@@ -11,10 +11,32 @@
 // placement and by the mark that shows where a held tile would go.
 namespace pipstone {
 
+namespace detail {
+
+inline bool inUpperRegion(float l, float t)
+{
+    return (1080 < l && l < 6000 && 1000 < t && t <= 4550) || (l >= 6000 && 1000 < t && t < 4000);
+}
+
+inline bool inLowerRegion(float l, float t)
+{
+    return (l > 6900 && 4000 <= t && t < 7485) || (1080 < l && l <= 6900 && 4450 < t && t < 7485);
+}
+
+} // namespace detail
+
 // The end a tile lying with its first half's top-left corner at (left, top)
 // goes to: the upper part of the board is the left end, the lower part the
-// right end, and where both hold the upper wins. None outside both.
-std::optional<Arm> endForDrop(float left, float top);
+// right end, and where both hold the upper wins. None outside both. Inline,
+// so that the answer stays in registers: every move of a drag asks it.
+inline std::optional<Arm> endForDrop(float left, float top)
+{
+    if (detail::inUpperRegion(left, top))
+        return Arm::Left;
+    if (detail::inLowerRegion(left, top))
+        return Arm::Right;
+    return std::nullopt;
+}
 
 // One row of an end's table: on a cell with this tag, when the named half of
 // the tile equals the open end, that half goes against the chain and the tile
