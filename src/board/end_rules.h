@@ -4,6 +4,7 @@
 #include "board/cells.h"
 
 // std
+#include <array>
 #include <optional>
 #include <string>
 
@@ -47,10 +48,48 @@ struct EndRule {
     int code;
 };
 
+namespace detail {
+
+// The tables of the two ends, each tag's two rows side by side, the first
+// half's before the second's (end_rules.cpp).
+extern const std::array<EndRule, 6> kRightEnd, kLeftEnd;
+
+// Whether two pip texts read alike; most hold a single digit, compared
+// without a library call.
+inline bool samePips(const std::string &a, const std::string &b)
+{
+    if (a.size() == 1 && b.size() == 1)
+        return a[0] == b[0];
+    return a == b;
+}
+
+} // namespace detail
+
 // The first row of the arm's table that lays the tile with halves `first` and
 // `second` on a cell with `cellTag` at the open pip `end`; pips compare as
-// texts. Null when no row holds.
-const EndRule *endRuleFor(Arm arm, int cellTag, const std::string &first, const std::string &second,
-                          const std::string &end);
+// texts. Null when no row holds. Inline, as the drag asks it at every move.
+inline const EndRule *endRuleFor(Arm arm, int cellTag, const std::string &first, const std::string &second,
+                                 const std::string &end)
+{
+    // A tag names its pair of rows and the halves pick the row.
+    const EndRule *pair = (arm == Arm::Right ? detail::kRightEnd : detail::kLeftEnd).data();
+    switch (cellTag) {
+    case kFlatCell:
+        break;
+    case kCornerCell:
+        pair += 2;
+        break;
+    case kBackCell:
+        pair += 4;
+        break;
+    default:
+        return nullptr;
+    }
+    if (detail::samePips(first, end))
+        return pair;
+    if (detail::samePips(second, end))
+        return pair + 1;
+    return nullptr;
+}
 
 } // namespace pipstone
