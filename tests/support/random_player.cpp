@@ -63,6 +63,11 @@ bool randomPlayersMove(GameHarness &h, std::mt19937_64 &rng, std::string *said)
     std::array<Drop, 2 * kSlots> legal; // left uninitialised: only the first legalSize are read
     std::size_t legalSize = 0;
     const NumberText &cu = s.cu, &cd = s.cd;
+    // Texts that read as different numbers differ: the numbers, read when the
+    // texts were written, rule out most halves before any text is compared.
+    const auto fits = [](const NumberText &half, const NumberText &end) {
+        return half.whole() == end.whole() && half == end;
+    };
     if (readInt(s.first[0]) == 0) { // the hand opens: any tile goes
         for (std::size_t k = 0; k < handSize; ++k)
             legal[k] = {hand[k], kLeftEndPoint};
@@ -71,9 +76,9 @@ bool randomPlayersMove(GameHarness &h, std::mt19937_64 &rng, std::string *said)
         for (std::size_t k = 0; k < handSize; ++k) {
             const int i = hand[k];
             const NumberText &a = s.lcard[i].Tag, &b = s.rcard[i].Tag;
-            if (a == cu || b == cu)
+            if (fits(a, cu) || fits(b, cu))
                 legal[legalSize++] = {i, kLeftEndPoint};
-            if (a == cd || b == cd)
+            if (fits(a, cd) || fits(b, cd))
                 legal[legalSize++] = {i, kRightEndPoint};
         }
     }
