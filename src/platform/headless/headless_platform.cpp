@@ -210,18 +210,16 @@ const PushButton &HeadlessPlatform::pushButton(ButtonId id) const
     return state_->*kPushButtons[static_cast<std::size_t>(id)];
 }
 
-const PushButton *HeadlessPlatform::buttonAt(float x, float y, ButtonId &id) const
+int HeadlessPlatform::buttonAt(float x, float y) const
 {
     if (!state_)
-        return nullptr;
+        return -1;
     for (std::size_t i = 0; i < kPushButtons.size(); ++i) {
         const PushButton &button = state_->*kPushButtons[i];
-        if (x >= button.Left && x < button.Left + button.Width && y >= button.Top && y < button.Top + button.Height) {
-            id = static_cast<ButtonId>(i);
-            return &button;
-        }
+        if (x >= button.Left && x < button.Left + button.Width && y >= button.Top && y < button.Top + button.Height)
+            return static_cast<int>(i);
     }
-    return nullptr;
+    return -1;
 }
 
 // Every kind but a look, from the fields alone.
@@ -276,11 +274,12 @@ void HeadlessPlatform::handOverPress(float x, float y, int button, int shift)
 {
     const bool first = buttonsDown_ == 0;
     buttonsDown_ |= button;
-    ButtonId id{};
-    if (first && buttonAt(x, y, id)) {
-        pressedOnButton_ = true;
-        pressedButton_ = id;
-        return;
+    if (first) {
+        if (const int pushed = buttonAt(x, y); pushed >= 0) {
+            pressedOnButton_ = true;
+            pressedButton_ = static_cast<ButtonId>(pushed);
+            return;
+        }
     }
     if (!pressedOnButton_)
         events_->onMouseDown(x, y, button, shift);
@@ -290,10 +289,11 @@ void HeadlessPlatform::handOverMove(float x, float y, int buttons, int shift)
 {
     if (pressedOnButton_)
         return;
-    ButtonId id{};
-    if (buttonsDown_ == 0 && buttonAt(x, y, id)) {
-        events_->onButtonMouseMove(id);
-        return;
+    if (buttonsDown_ == 0) {
+        if (const int under = buttonAt(x, y); under >= 0) {
+            events_->onButtonMouseMove(static_cast<ButtonId>(under));
+            return;
+        }
     }
     events_->onMouseMove(x, y, buttonsDown_ != 0 ? buttonsDown_ : buttons, shift);
 }
@@ -310,10 +310,10 @@ void HeadlessPlatform::handOverRelease(float x, float y, int button, int shift)
     if (buttonsDown_ != 0)
         return;
     pressedOnButton_ = false;
-    ButtonId id{};
-    const PushButton *pushed = buttonAt(x, y, id);
-    if (pushed && id == pressedButton_ && button == kLeftButton && pushed->Enabled && openBoxes == 0)
-        events_->onButtonClick(id);
+    const int under = buttonAt(x, y);
+    if (under >= 0 && static_cast<ButtonId>(under) == pressedButton_ && button == kLeftButton
+        && pushButton(pressedButton_).Enabled && openBoxes == 0)
+        events_->onButtonClick(pressedButton_);
 }
 
 [[gnu::always_inline]] inline void HeadlessPlatform::postNow(Input::Kind kind, float x, float y, int button, int shift,

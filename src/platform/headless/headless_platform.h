@@ -151,7 +151,8 @@ private:
     void handOverMove(float x, float y, int buttons, int shift);
     void handOverRelease(float x, float y, int button, int shift);
     const PushButton &pushButton(ButtonId id) const;
-    const PushButton *buttonAt(float x, float y, ButtonId &id) const;
+    // The push button under (x, y) by its id's number; -1 when none.
+    int buttonAt(float x, float y) const;
 
     PlatformEvents *events_ = nullptr;
     const GameState *state_ = nullptr;
