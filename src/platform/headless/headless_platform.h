@@ -45,7 +45,9 @@ public:
     // Platform
     void attach(PlatformEvents *events, const GameState *state) override;
     double tickCount() override { return static_cast<double>(clock_.now); }
-    void processEvents() override;
+    // Final, so that the toolkit's own waits call it directly rather than
+    // through the table of virtual functions.
+    void processEvents() final;
     void waitForEvents(double deadline) override;
     void setTimerRunning(TimerId timer, bool running) override;
     void messageBox(const std::string &text, const std::string &title) override;
