@@ -37,6 +37,21 @@ bool namesTile(std::string_view shown, std::string_view first, std::string_view 
            && std::memcmp(shown.data() + kLead + 1, kChosenBetween.data(), kBetween) == 0;
 }
 
+// A press or release that has to wait for the end of a tick is kept as a
+// function, which needs a frame of its own: out of line, so that a press or
+// release that goes on at once does not set it up.
+[[gnu::noinline]] void keepPressForLater(OneThingAtATime &activity, GameWindow &window, int index, int button,
+                                         int shift, float x, float y)
+{
+    activity.keepPress(button, [=, &window] { window.lcard_MouseDown(index, button, shift, x, y); });
+}
+
+[[gnu::noinline]] void keepReleaseForLater(OneThingAtATime &activity, GameWindow &window, int index, int button,
+                                           int shift, float x, float y)
+{
+    activity.defer([=, &window] { window.lcard_MouseUp(index, button, shift, x, y); });
+}
+
 } // namespace
 
 void GameWindow::lcard_MouseDown(int index, int button, int shift, float x, float y)
@@ -52,7 +67,7 @@ void GameWindow::lcard_MouseDown(int index, int button, int shift, float x, floa
     if (s_.lcard[index].Top < kPlayerRowLine || activity_.inStep() || heldSlot_ != 0)
         return;
     if (activity_.busy()) {
-        activity_.keepPress(button, [=, this] { lcard_MouseDown(index, button, shift, x, y); });
+        keepPressForLater(activity_, *this, index, button, shift, x, y);
         return;
     }
     setTimer(s_.Timer1, TimerId::Timer1, false);
@@ -139,7 +154,7 @@ void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float 
     // when its press is still waiting there; inside a step there is no
     // placement and the tile goes back.
     if (activity_.busy() && !activity_.inStep()) {
-        activity_.defer([=, this] { lcard_MouseUp(index, button, shift, x, y); });
+        keepReleaseForLater(activity_, *this, index, button, shift, x, y);
         return;
     }
     if (index != heldSlot_)
