@@ -144,7 +144,7 @@ bool HeadlessPlatform::advanceUntil(const std::function<bool()> &done, std::int6
 
 void HeadlessPlatform::messageBox(const std::string &text, const std::string &title)
 {
-    boxes.push_back({text, title, clock_.now});
+    boxes.emplace_back(text, title, clock_.now);
     ++openBoxes;
     mostBoxesOpen = std::max(mostBoxesOpen, openBoxes);
     const std::int64_t delay = boxDelay ? boxDelay(boxes.back()) : 0;
