@@ -9,6 +9,7 @@
 
 // std
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 namespace pipstone {
@@ -20,6 +21,42 @@ constexpr float kFrameMargin = 25;
 bool fitsAnOpenEnd(const GameState &s)
 {
     return s.cd == s.md || s.cu == s.md || s.cu == s.mu || s.cd == s.mu;
+}
+
+constexpr std::string_view kChosenLead = "You Choose Card  ", kChosenBetween = " / ";
+
+// Whether the bar names the tile with these pips: with one-digit pips, by
+// two characters and constant compares of the fixed parts.
+bool namesTile(std::string_view shown, std::string_view first, std::string_view second)
+{
+    constexpr std::size_t kLead = kChosenLead.size(), kBetween = kChosenBetween.size();
+    if (first.size() != 1 || second.size() != 1)
+        return false;
+    return shown.size() == kLead + 1 + kBetween + 1 && shown[kLead] == first[0] && shown.back() == second[0]
+           && std::memcmp(shown.data(), kChosenLead.data(), kLead) == 0
+           && std::memcmp(shown.data() + kLead + 1, kChosenBetween.data(), kBetween) == 0;
+}
+
+// A press or release that has to wait for the end of a tick is kept as a
+// function, which needs a frame of its own: out of line, so that a press or
+// release that goes on at once does not set it up.
+[[gnu::noinline]] void keepPressForLater(OneThingAtATime &activity, GameWindow &window, int index, int button,
+                                         int shift, float x, float y)
+{
+    activity.keepPress(button, [=, &window] { window.lcard_MouseDown(index, button, shift, x, y); });
+}
+
+[[gnu::noinline]] void keepReleaseForLater(OneThingAtATime &activity, GameWindow &window, int index, int button,
+                                           int shift, float x, float y)
+{
+    activity.defer([=, &window] { window.lcard_MouseUp(index, button, shift, x, y); });
+}
+
+// The happening is handed over by reference from a frame of its own, so
+// that a release that lays its tile sets up no stack guard for it.
+[[gnu::noinline]] void tellRefusal(Platform &platform, const GameState &s, int slot)
+{
+    platform.happened(tileHappening(Happening::Kind::Refusal, s, slot));
 }
 
 } // namespace
@@ -37,7 +74,7 @@ void GameWindow::lcard_MouseDown(int index, int button, int shift, float x, floa
     if (s_.lcard[index].Top < kPlayerRowLine || activity_.inStep() || heldSlot_ != 0)
         return;
     if (activity_.busy()) {
-        activity_.keepPress(button, [=, this] { lcard_MouseDown(index, button, shift, x, y); });
+        keepPressForLater(activity_, *this, index, button, shift, x, y);
         return;
     }
     setTimer(s_.Timer1, TimerId::Timer1, false);
@@ -92,25 +129,28 @@ void GameWindow::lcard_MouseMove(int index, int button, int, float x, float y)
 }
 
 // The status bar names the tile in hand by the pips of its two halves, at
-// every move of a drag. The text is put together on the stack; the bar keeps
-// it only when it reads otherwise.
+// every move of a drag. From the second move on it names the tile already,
+// which is read off in place; otherwise the text is put together on the stack
+// and written.
 void GameWindow::showChosenTile()
 {
-    constexpr std::string_view kLead = "You Choose Card  ", kBetween = " / ";
     constexpr std::size_t kPipsRoom = 16;
     const std::string_view first = s_.mu, second = s_.md;
+    ShownText &bar = s_.lblStatusBar.Caption;
+    if (namesTile(bar, first, second))
+        return;
     if (first.size() + second.size() > kPipsRoom) {
-        s_.lblStatusBar.Caption.join(kLead, first, kBetween, second);
+        bar.join(kChosenLead, first, kChosenBetween, second);
         return;
     }
-    char text[kLead.size() + kBetween.size() + kPipsRoom];
-    char *out = std::copy(kLead.begin(), kLead.end(), text);
+    char text[kChosenLead.size() + kChosenBetween.size() + kPipsRoom];
+    char *out = std::copy(kChosenLead.begin(), kChosenLead.end(), text);
     for (const char c : first)
         *out++ = c;
-    out = std::copy(kBetween.begin(), kBetween.end(), out);
+    out = std::copy(kChosenBetween.begin(), kChosenBetween.end(), out);
     for (const char c : second)
         *out++ = c;
-    s_.lblStatusBar.Caption = std::string_view(text, static_cast<std::size_t>(out - text));
+    bar = std::string_view(text, static_cast<std::size_t>(out - text));
 }
 
 void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float y)
@@ -121,7 +161,7 @@ void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float 
     // when its press is still waiting there; inside a step there is no
     // placement and the tile goes back.
     if (activity_.busy() && !activity_.inStep()) {
-        activity_.defer([=, this] { lcard_MouseUp(index, button, shift, x, y); });
+        keepReleaseForLater(activity_, *this, index, button, shift, x, y);
         return;
     }
     if (index != heldSlot_)
@@ -147,7 +187,7 @@ void GameWindow::lcard_MouseUp(int index, int button, int shift, float x, float 
     // Let go over the board and back in the row: the drop was refused.
     if (overBoard && s_.lcard[index].Top >= kPlayerRowLine) {
         s_.aids.noteRefusal(index);
-        platform_.happened(tileHappening(Happening::Kind::Refusal, s_, index));
+        tellRefusal(platform_, s_, index);
     }
     setTimer(s_.Timer1, TimerId::Timer1, true);
 }

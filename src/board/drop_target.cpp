@@ -23,12 +23,18 @@ std::optional<DropTarget> GameWindow::dropTargetAt(int slot, float left, float t
     if (!arm)
         return std::nullopt;
     const bool right = *arm == Arm::Right;
+    const NumberText &firstHalf = s_.lcard[slot].Tag, &secondHalf = s_.rcard[slot].Tag;
+    const NumberText &end = right ? s_.cd : s_.cu;
+    // Pips that read as another number than the end's are other pips: a tile
+    // with neither half reading as the end fits no cell of it, which most
+    // moves find without reading the cell.
+    if (firstHalf.whole() != end.whole() && secondHalf.whole() != end.whole())
+        return std::nullopt;
     const int k = readInt(right ? s_.first[1] : s_.first[2]);
     if (k < 0 || k >= kCells)
         return std::nullopt;
     const Shape &cell = right ? s_.Shr[k] : s_.Shl[k];
-    if (!endRuleFor(*arm, readInt(cell.Tag), s_.lcard[slot].Tag, s_.rcard[slot].Tag, right ? s_.cd : s_.cu)
-        || !yoursToLay())
+    if (!endRuleFor(*arm, readInt(cell.Tag), firstHalf, secondHalf, end) || !yoursToLay())
         return std::nullopt;
     return DropTarget{.opening = false, .arm = *arm, .cell = k};
 }

@@ -5,17 +5,7 @@
 
 namespace pipstone {
 
-namespace {
-
-bool inUpperRegion(float l, float t)
-{
-    return (1080 < l && l < 6000 && 1000 < t && t <= 4550) || (l >= 6000 && 1000 < t && t < 4000);
-}
-
-bool inLowerRegion(float l, float t)
-{
-    return (l > 6900 && 4000 <= t && t < 7485) || (1080 < l && l <= 6900 && 4450 < t && t < 7485);
-}
+namespace detail {
 
 // The right end runs rightwards on its first cells, the left end leftwards,
 // so the same cell tag asks for opposite codes on the two arms.
@@ -37,6 +27,10 @@ constexpr std::array<EndRule, 6> kLeftEnd{{
     {kBackCell, false, 2},
 }};
 
+} // namespace detail
+
+namespace {
+
 // The rows of a table, two by two: one cell tag, the first half's row first.
 constexpr bool pairedByTag(const std::array<EndRule, 6> &table)
 {
@@ -48,51 +42,8 @@ constexpr bool pairedByTag(const std::array<EndRule, 6> &table)
     }
     return true;
 }
-static_assert(pairedByTag(kRightEnd) && pairedByTag(kLeftEnd));
-
-// Whether two pip texts read alike; most hold a single digit, compared
-// without a library call.
-bool samePips(const std::string &a, const std::string &b)
-{
-    if (a.size() == 1 && b.size() == 1)
-        return a[0] == b[0];
-    return a == b;
-}
+static_assert(pairedByTag(detail::kRightEnd) && pairedByTag(detail::kLeftEnd));
 
 } // namespace
-
-std::optional<Arm> endForDrop(float left, float top)
-{
-    if (inUpperRegion(left, top))
-        return Arm::Left;
-    if (inLowerRegion(left, top))
-        return Arm::Right;
-    return std::nullopt;
-}
-
-const EndRule *endRuleFor(Arm arm, int cellTag, const std::string &first, const std::string &second,
-                          const std::string &end)
-{
-    // Each tag has its two rows side by side, the first half's before the
-    // second's, so a tag names its pair and the halves pick the row.
-    const EndRule *pair = (arm == Arm::Right ? kRightEnd : kLeftEnd).data();
-    switch (cellTag) {
-    case kFlatCell:
-        break;
-    case kCornerCell:
-        pair += 2;
-        break;
-    case kBackCell:
-        pair += 4;
-        break;
-    default:
-        return nullptr;
-    }
-    if (samePips(first, end))
-        return pair;
-    if (samePips(second, end))
-        return pair + 1;
-    return nullptr;
-}
 
 } // namespace pipstone

@@ -165,6 +165,20 @@ TEST(Drag, WhileMovingTheStatusLineNamesATileThatFitsAnOpenEnd)
     EXPECT_EQ(h.s().lblStatusBar.Caption, "You Choose Card  " + longPips + " / 6");
 }
 
+TEST(Drag, AStatusLineThatNamesAnotherTileIsRewritten)
+{
+    // Each as long as the held tile's name, and off from it in one place.
+    for (const char *before : {"You Choose Card  4 / 6", "You Choose Card  3 / 5", "You Choose Card  3 - 6",
+                               "Your Choose Card 3 / 6", "You Choose Card  3 / 6"}) {
+        GameHarness h;
+        h.s().cu = "6";
+        h.s().lblStatusBar.Caption = before;
+        h.platform.press(h.centreX(kSlot), h.centreY(kSlot));
+        h.platform.move(3100, 2100);
+        EXPECT_EQ(h.s().lblStatusBar.Caption, "You Choose Card  3 / 6") << before;
+    }
+}
+
 TEST(Drag, ASecondButtonDuringADragNeitherTakesTheTileUpAgainNorMovesIt)
 {
     GameHarness h;

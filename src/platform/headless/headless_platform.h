@@ -45,7 +45,9 @@ public:
     // Platform
     void attach(PlatformEvents *events, const GameState *state) override;
     double tickCount() override { return static_cast<double>(clock_.now); }
-    void processEvents() override;
+    // Final, so that the toolkit's own waits call it directly rather than
+    // through the table of virtual functions.
+    void processEvents() final;
     void waitForEvents(double deadline) override;
     void setTimerRunning(TimerId timer, bool running) override;
     void messageBox(const std::string &text, const std::string &title) override;
@@ -59,7 +61,16 @@ public:
     void eventHandled() override { ++stateChanges; }
     void repaintNow() override { ++repaints; }
     void quit() override { quitRequested = true; }
-    void happened(const Happening &h) override { happenings.push_back(h); }
+    void happened(const Happening &h) override
+    {
+        // Room for a match's happenings is set aside at the start: the list
+        // grows out of line, so that telling one needs no frame.
+        if (happenings.size() == happenings.capacity()) [[unlikely]] {
+            growHappenings(h);
+            return;
+        }
+        happenings.push_back(h);
+    }
 
     // Runs the world for `ms` milliseconds of virtual time.
     void advance(std::int64_t ms);
@@ -119,6 +130,7 @@ public:
     bool quitRequested = false;
 
 private:
+    [[gnu::noinline]] void growHappenings(const Happening &h) { happenings.push_back(h); }
     static int index(TimerId timer) { return timer == TimerId::Timer1 ? 0 : 1; }
     bool dueNow(const VirtualClock::Ticker &t) const { return t.running && t.due <= clock_.now; }
     void waitUntil(std::int64_t deadline);
@@ -141,7 +153,8 @@ private:
     void handOverMove(float x, float y, int buttons, int shift);
     void handOverRelease(float x, float y, int button, int shift);
     const PushButton &pushButton(ButtonId id) const;
-    const PushButton *buttonAt(float x, float y, ButtonId &id) const;
+    // The push button under (x, y) by its id's number; -1 when none.
+    int buttonAt(float x, float y) const;
 
     PlatformEvents *events_ = nullptr;
     const GameState *state_ = nullptr;
