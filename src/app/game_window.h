@@ -74,9 +74,9 @@ public:
 
     // Tiles (tiles/).
     void draw();
-    void swap();
     void dealcards();
     void showcards();
+    void showTile(int slot); // showcards for `slot`, whatever Text1 holds
 
     // Board (board/).
     void drawshape();

@@ -10,9 +10,13 @@
 
 namespace pipstone {
 
-[[gnu::hot]] void GameWindow::showcards()
+void GameWindow::showcards()
 {
-    const int n = readInt(s_.Text1);
+    showTile(readInt(s_.Text1));
+}
+
+[[gnu::hot]] void GameWindow::showTile(int n)
+{
     if (n < 1 || n > kSlots || !s_.lcard[n].exists)
         return;
     Picture &first = s_.lcard[n];
