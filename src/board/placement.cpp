@@ -96,13 +96,15 @@ bool GameWindow::placeOnArm(Arm arm)
 
     const int l = readInt(s_.Text1);
     const int pips = readInt(s_.lcard[l].Tag) + readInt(s_.rcard[l].Tag);
-    if (isComputerTurn(s_.lStatus.Caption)) {
-        addTo(s_.csc, -pips);
-        addTo(s_.cno, -1);
-    } else if (isYourTurn(s_.lStatus.Caption)) {
-        addTo(s_.psc, -pips);
-        addTo(s_.pno, -1);
-    }
+    // The side that laid it holds its pips and one tile fewer.
+    const auto layFromHand = [pips](std::string &sum, std::string &tiles) {
+        writeWhole(sum, readInt(sum) - pips);
+        writeWhole(tiles, readInt(tiles) - 1);
+    };
+    if (isComputerTurn(s_.lStatus.Caption))
+        layFromHand(s_.csc, s_.cno);
+    else if (isYourTurn(s_.lStatus.Caption))
+        layFromHand(s_.psc, s_.pno);
     const long long x = static_cast<long long>(cell.Left) + 25;
     const long long y = static_cast<long long>(cell.Top) + 25;
     writeWhole(s_.Label6, x);
