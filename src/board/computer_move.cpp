@@ -165,9 +165,11 @@ void GameWindow::flyComputerTile(long toX, long toY)
     const long fromX = roundTwips(first.Left);
     writeWhole(s_.Label10, fromX);
 
+    // Text1 names the tile throughout: the display of it in the computer's
+    // row lets no event in.
     first.Visible = second.Visible = false;
     s_.facemul = 1;
-    showcards();
+    showTile(t);
     moveHalf(first, s_.parkLeft, s_.parkTop);
     moveHalf(second, s_.parkLeft, s_.parkTop + 400);
     for (Picture *half : {&first, &second}) {
@@ -177,7 +179,7 @@ void GameWindow::flyComputerTile(long toX, long toY)
     s_.Cover.Visible = true;
     s_.bringToFront(s_.Cover);
     s_.facemul = 0;
-    showcards();
+    showTile(t);
     s_.Cover.Visible = true;
     s_.Cover.CoverU = first.picture;
     s_.Cover.CoverD = second.picture;
