@@ -77,6 +77,7 @@ public:
     void dealcards();
     void showcards();
     void showTile(int slot); // showcards for `slot`, whatever Text1 holds
+    void showHalves(Picture &first, Picture &second); // showTile once the slot holds a tile
 
     // Board (board/).
     void drawshape();

@@ -15,12 +15,15 @@ void GameWindow::showcards()
     showTile(readInt(s_.Text1));
 }
 
-[[gnu::hot]] void GameWindow::showTile(int n)
+void GameWindow::showTile(int n)
 {
-    if (n < 1 || n > kSlots || !s_.lcard[n].exists)
-        return;
-    Picture &first = s_.lcard[n];
-    Picture &second = s_.rcard[n];
+    if (n >= 1 && n <= kSlots && s_.lcard[n].exists)
+        showHalves(s_.lcard[n], s_.rcard[n]);
+}
+
+// The display itself works on the two halves, found once from the slot.
+[[gnu::hot]] void GameWindow::showHalves(Picture &first, Picture &second)
+{
     const float top = first.Top;
     if (!(top >= kComputerRowBottom && first.Left > kStockColumnRight)) {
         // In the stock or the computer's row: backs, and so is the flying
