@@ -76,8 +76,6 @@ public:
     void draw();
     void dealcards();
     void showcards();
-    void showTile(int slot); // showcards for `slot`, whatever Text1 holds
-    void showHalves(Picture &first, Picture &second); // showTile once the slot holds a tile
 
     // Board (board/).
     void drawshape();
@@ -184,6 +182,8 @@ private:
         half.Top = top;
     }
     void showSlot(int slot);
+    void showTile(int slot); // showcards for `slot`, whatever Text1 holds
+    void showHalves(Picture &first, Picture &second); // showTile once the slot holds a tile
     void cancelHold();
     void placePlayerDrop(int slot);
     void getCardPressed();
