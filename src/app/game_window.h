@@ -183,6 +183,8 @@ private:
         half.Top = top;
     }
     void showSlot(int slot);
+    void showTile(int slot); // showcards for `slot`, whatever Text1 holds
+    void showHalves(Picture &first, Picture &second); // showTile once the slot holds a tile
     void cancelHold();
     void placePlayerDrop(int slot);
     void getCardPressed();

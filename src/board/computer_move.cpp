@@ -47,6 +47,19 @@ void nameChosenTile(ShownText &status, const NumberText &first, const NumberText
     status = std::string_view(line, sizeof line - 1);
 }
 
+// Copies a pip field's text into a plain field. A pip is one digit, written
+// over the one the field holds, or into the field the last laid tile emptied.
+void copyPips(std::string &to, const NumberText &from)
+{
+    const std::string &text = from.text();
+    if (text.size() != 1 || to.size() > 1)
+        to = text;
+    else if (to.empty())
+        to.push_back(text[0]);
+    else
+        to[0] = text[0];
+}
+
 } // namespace
 
 void GameWindow::computerOpening(bool &placed)
@@ -109,8 +122,8 @@ void GameWindow::computerOpening(bool &placed)
         const int t = found ? last : 0;
         const NumberText &upper = s_.lcard[t].Tag;
         const NumberText &lower = s_.rcard[t].Tag;
-        s_.mu = upper;
-        s_.md = lower;
+        copyPips(s_.mu, upper);
+        copyPips(s_.md, lower);
         // A tile that fits both ends goes to the right end. Nothing runs
         // between the two ends' notes, so only the end chosen is noted.
         const auto fits = [&upper, &lower](const NumberText &end) { return end == lower || end == upper; };
@@ -152,9 +165,11 @@ void GameWindow::flyComputerTile(long toX, long toY)
     const long fromX = roundTwips(first.Left);
     writeWhole(s_.Label10, fromX);
 
+    // Text1 names the tile throughout: the display of it in the computer's
+    // row lets no event in.
     first.Visible = second.Visible = false;
     s_.facemul = 1;
-    showcards();
+    showTile(t);
     moveHalf(first, s_.parkLeft, s_.parkTop);
     moveHalf(second, s_.parkLeft, s_.parkTop + 400);
     for (Picture *half : {&first, &second}) {
@@ -164,7 +179,7 @@ void GameWindow::flyComputerTile(long toX, long toY)
     s_.Cover.Visible = true;
     s_.bringToFront(s_.Cover);
     s_.facemul = 0;
-    showcards();
+    showTile(t);
     s_.Cover.Visible = true;
     s_.Cover.CoverU = first.picture;
     s_.Cover.CoverD = second.picture;

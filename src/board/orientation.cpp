@@ -39,16 +39,17 @@ void GameWindow::rotateme()
                  static_cast<float>(readNumber(s_.Label7)), true);
 }
 
-// The tile in slot `t` turns to face `code` with its first half at (x, y) and
-// hands the turn over. A caller that counts both sides itself right after,
-// with no event let in between, asks for no count here.
+// The tile in slot `t`, the slot Text1 names, turns to face `code` with its
+// first half at (x, y) and hands the turn over. A caller that counts both
+// sides itself right after, with no event let in between, asks for no count
+// here.
 void GameWindow::turnLaidTile(int t, int code, float x, float y, bool recount)
 {
     if (t < 1 || t > kSlots || code < 1 || code > 4)
         return; // nothing to turn: the tile stays where it is
 
     s_.facemul = 1;
-    showcards();
+    showTile(t);
 
     // The tile turns a quarter at a time until it faces the asked side, so
     // it ends facing that side whichever way it faced before.
@@ -59,6 +60,8 @@ void GameWindow::turnLaidTile(int t, int code, float x, float y, bool recount)
     moveHalf(s_.rcard[t], x + o.secondX, y + o.secondY);
     // The faces were set where the tile was parked; show them as it now lies,
     // or a quick player's next move would leave them turned the wrong way.
+    // An event let in as the tile showed may have named another slot in
+    // Text1, and the slot it names is the one shown.
     showcards();
 
     getturn();

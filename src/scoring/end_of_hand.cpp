@@ -9,6 +9,7 @@
 #include "tiles/pictures.h"
 
 // std
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -46,27 +47,35 @@ void GameWindow::checkendgame()
     const int playerTotal = readInt(s_.playerscore.Caption);
     const bool matchOver = computerTotal >= kMatchTarget || playerTotal >= kMatchTarget;
 
-    // The result box's text, written into one string: the winner's line first.
-    std::string message;
-    message.reserve(128);
+    // The result box's text, put together in place and made a string once:
+    // the winner's line first. Its longest form, with every total at its
+    // widest, takes well under the room given.
+    char text[256];
+    char *out = text;
+    const auto put = [&out](std::string_view part) { out = std::copy(part.begin(), part.end(), out); };
     const auto scoreLine = [&](std::string_view lead, const std::string &before, const std::string &added,
                                const std::string &total) {
-        message.append(lead).append(scoreOf(before)).append(" + ").append(scoreOf(added)).append(" = ");
-        message.append(scoreOf(total));
+        put(lead);
+        put(scoreOf(before));
+        put(" + ");
+        put(scoreOf(added));
+        put(" = ");
+        put(scoreOf(total));
     };
     const auto computerLine = [&] { scoreLine(" Computer Score = ", s_.ccsc, s_.csc, s_.compscore.Caption); };
     const auto playerLine = [&] { scoreLine(" Player Score :    = ", s_.ppsc, s_.psc, s_.playerscore.Caption); };
     if (playerTotal < computerTotal) {
-        message = "Computer Win That Game\r\n";
+        put("Computer Win That Game\r\n");
         computerLine();
-        message += "\r\n";
+        put("\r\n");
         playerLine();
     } else {
-        message = playerTotal > computerTotal ? "Player Win That Game \r\n" : "Game Is Draw\r\n";
+        put(playerTotal > computerTotal ? "Player Win That Game \r\n" : "Game Is Draw\r\n");
         playerLine();
-        message += "\r\n";
+        put("\r\n");
         computerLine();
     }
+    const std::string message(text, out);
     platform_.happened(scoreHappening(Happening::Kind::HandOver, s_));
     if (matchOver)
         platform_.happened(scoreHappening(Happening::Kind::MatchOver, s_));

@@ -17,15 +17,29 @@ void place(Picture &half, float left, float top)
 
 // A dealt half takes the hidden template's size, picture and mouse handling.
 // Where it lies, whether it shows, its stacking and its pips are written by
-// the deal itself, so they are not taken from the template first.
-void takeTemplateLook(Picture &half, const Picture &templ)
-{
-    half.Width = templ.Width;
-    half.Height = templ.Height;
-    half.picture = templ.picture;
-    half.Enabled = templ.Enabled;
-    half.handPointer = templ.handPointer;
-}
+// the deal itself, so they are not taken from the template first. Nothing in
+// the deal writes a template, so its look is read once for all 28 halves.
+struct TemplateLook {
+    explicit TemplateLook(const Picture &templ)
+        : width(templ.Width)
+        , height(templ.Height)
+        , picture(templ.picture)
+        , enabled(templ.Enabled)
+        , handPointer(templ.handPointer)
+    {
+    }
+    void giveTo(Picture &half) const
+    {
+        half.Width = width;
+        half.Height = height;
+        half.picture = picture;
+        half.Enabled = enabled;
+        half.handPointer = handPointer;
+    }
+    float width, height;
+    int picture;
+    bool enabled, handPointer;
+};
 
 } // namespace
 
@@ -39,15 +53,17 @@ void GameWindow::dealcards()
     setTimer(s_.Timer2, TimerId::Timer2, true);
     drawshape();
 
-    const auto dealHalf = [this](Picture &half, const Picture &templ) {
-        takeTemplateLook(half, templ);
+    const auto dealHalf = [this](Picture &half, const TemplateLook &look) {
+        look.giveTo(half);
         half.exists = true;
         half.Visible = true;
         s_.bringToFront(half);
     };
+    const TemplateLook firstLook(s_.lcard[0]);
+    const TemplateLook secondLook(s_.rcard[0]);
     for (int i = 1; i <= kSlots; ++i) {
-        dealHalf(s_.lcard[i], s_.lcard[0]);
-        dealHalf(s_.rcard[i], s_.rcard[0]);
+        dealHalf(s_.lcard[i], firstLook);
+        dealHalf(s_.rcard[i], secondLook);
     }
     // Entries past the seventh are cleared, so a slot drawn in an earlier hand
     // can never be counted or laid out twice; the computer's list is emptied

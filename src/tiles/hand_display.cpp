@@ -10,35 +10,30 @@
 
 namespace pipstone {
 
-[[gnu::hot]] void GameWindow::showcards()
+void GameWindow::showcards()
 {
-    const int n = readInt(s_.Text1);
-    if (n < 1 || n > kSlots || !s_.lcard[n].exists)
-        return;
-    Picture &first = s_.lcard[n];
-    Picture &second = s_.rcard[n];
-    // Painting the window moves nothing, so the place read here holds
-    // throughout.
+    showTile(readInt(s_.Text1));
+}
+
+void GameWindow::showTile(int n)
+{
+    if (n >= 1 && n <= kSlots && s_.lcard[n].exists)
+        showHalves(s_.lcard[n], s_.rcard[n]);
+}
+
+// The display itself works on the two halves, found once from the slot.
+[[gnu::hot]] void GameWindow::showHalves(Picture &first, Picture &second)
+{
     const float top = first.Top;
-    const bool showsFace = top >= kComputerRowBottom && first.Left > kStockColumnRight;
-    // Only a tile past the stock and between the rows lies on the board.
-    const bool onBoard = showsFace && top > kComputerRowBottom && top < kPlayerRowLine;
-
-    // The flying tile shows the faces only to the player, or once revealed.
-    const auto showMovingTile = [this](int upper, int lower) {
-        const bool faces = isYourTurn(s_.lStatus.Caption) || s_.creveal == 1;
-        s_.Cover.CoverU = faces ? upper : kBackPicture;
-        s_.Cover.CoverD = faces ? lower : kBackPicture;
-    };
-
-    if (!showsFace) {
+    if (!(top >= kComputerRowBottom && first.Left > kStockColumnRight)) {
+        // In the stock or the computer's row: backs, and so is the flying
+        // tile's.
         first.picture = second.picture = kBackPicture;
         first.Enabled = second.Enabled = false;
-        showMovingTile(kBackPicture, kBackPicture);
+        s_.Cover.CoverU = kBackPicture;
+        s_.Cover.CoverD = kBackPicture;
         return;
     }
-    const int firstFace = uprightFace(readInt(first.Tag));
-    const int secondFace = uprightFace(readInt(second.Tag));
     // The step to the quarter-turned faces (taken where facemul asks for
     // it): none in the player's row or while a corner cell shows, one above
     // that row, and a tile low in the window but off the row keeps the step
@@ -48,18 +43,25 @@ namespace pipstone {
         faceset = 0;
     s_.faceset = faceset;
     const int step = s_.facemul * faceset;
-    first.picture = step + firstFace;
-    second.picture = step + secondFace;
+    first.picture = step + uprightFace(readInt(first.Tag));
+    second.picture = step + uprightFace(readInt(second.Tag));
     platform_.repaintNow();
-    showMovingTile(step + firstFace, step + secondFace);
 
-    // On the board the faces turn with the tile's layout, after the moving
-    // tile took the faces shown above.
-    if (onBoard) {
-        const int turned = second.Top == top ? kTurnedOffset : 0;
+    // Painting the window changes nothing, so what follows reads the tile's
+    // place and pictures again rather than keep them across the paint. The
+    // flying tile shows the faces only to the player, or once revealed.
+    const bool faces = isYourTurn(s_.lStatus.Caption) || s_.creveal == 1;
+    s_.Cover.CoverU = faces ? int{first.picture} : kBackPicture;
+    s_.Cover.CoverD = faces ? int{second.picture} : kBackPicture;
+
+    // On the board (between the rows) the faces turn with the tile's layout,
+    // after the moving tile took the faces shown above.
+    const float onTop = first.Top;
+    if (onTop > kComputerRowBottom && onTop < kPlayerRowLine) {
+        const int turned = second.Top == onTop ? kTurnedOffset : 0;
         s_.faceset = turned;
-        first.picture = turned + firstFace;
-        second.picture = turned + secondFace;
+        first.picture = turned + uprightFace(readInt(first.Tag));
+        second.picture = turned + uprightFace(readInt(second.Tag));
         auto showing = activity_.mark(OneThingAtATime::Work::Showcards);
         pump();
     }

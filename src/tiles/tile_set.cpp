@@ -36,20 +36,32 @@ void GameWindow::draw()
 
 void GameWindow::swap()
 {
+    // The exchanges trade whole tiles in a copy of the slots' pips; each
+    // half's pips are then written once, where the shuffle left its tile.
+    std::array<std::pair<int, int>, kSlots> tiles;
+    for (int i = 1; i <= kSlots; ++i)
+        tiles[i - 1] = {readInt(s_.lcard[i].Tag), readInt(s_.rcard[i].Tag)};
     random_->reseed();
     // A draw is never negative, so dropping the fraction rounds it down.
-    const auto drawSlot = [this] { return static_cast<int>(random_->next() * kSlots) + 1; };
+    const auto drawIndex = [this] { return static_cast<int>(random_->next() * kSlots); };
     for (int round = 0; round < kSlots; ++round) {
-        const int x = drawSlot();
-        const int y = drawSlot();
-        s_.lcard[x].Tag.swap(s_.lcard[y].Tag);
-        s_.rcard[x].Tag.swap(s_.rcard[y].Tag);
+        const int x = drawIndex();
+        const int y = drawIndex();
+        std::swap(tiles[x], tiles[y]);
+    }
+    for (int i = 1; i <= kSlots; ++i) {
+        s_.lcard[i].Tag.setWhole(tiles[i - 1].first);
+        s_.rcard[i].Tag.setWhole(tiles[i - 1].second);
     }
     for (int i = 1; i <= kSlots; ++i)
-        showSlot(i);
-    const auto addHand = [this](HiddenNumber &sum, int from, int to) {
+        showTile(i);
+    writeWhole(s_.Text1, kSlots); // the last slot shown, as showSlot leaves it
+    // A hand's sum is the text it held plus the pips of its seven tiles.
+    const auto addHand = [this, &tiles](HiddenNumber &sum, int from, int to) {
+        int total = readInt(sum);
         for (int i = from; i <= to; ++i)
-            writeWhole(sum, readInt(s_.lcard[i].Tag) + readInt(sum) + readInt(s_.rcard[i].Tag));
+            total += tiles[i - 1].first + tiles[i - 1].second;
+        writeWhole(sum, total);
     };
     addHand(s_.csc, 15, 21);
     addHand(s_.psc, 22, 28);
