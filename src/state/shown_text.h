@@ -5,6 +5,7 @@
 
 // std
 #include <cstdint>
+#include <cstring>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -31,7 +32,13 @@ public:
     ShownText &operator=(std::string_view text)
     {
         if (text_ != text) {
-            text_.assign(text);
+            // The status and the bar mostly change to a text of the same
+            // length ("Your Turn" and "Computer1", one pip for another): it
+            // is written over in place.
+            if (text_.size() == text.size())
+                std::memcpy(text_.data(), text.data(), text.size());
+            else
+                text_.assign(text);
             noteTurn();
             ++shownStamp;
         }
