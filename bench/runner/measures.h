@@ -19,7 +19,7 @@ struct Setup {
     int idleMs = 10000;
     int flightRounds = 5;
     int flightHands = 3; // hands a run of the flights program plays
-    int simulationRuns = 3;
+    int simulationRuns = 7;
     int cpus = 1;
     int simulationCpu = 0;
 };
