@@ -148,6 +148,12 @@ private:
         std::array<std::array<char, 2>, kSlots> listed{}; // the slot numbers it listed, in order
         std::size_t listedCount = 0;
     };
+    // The slots of a hand's entries that still lie in the side's row, in hand
+    // order; the first `count` are written.
+    struct RowSlots {
+        std::array<int, kSlots> slot;
+        int count = 0;
+    };
     // The rows as they were last closed up, at those stamps: while nothing
     // has changed since, closing up again would move no tile.
     struct LastArrangement {
@@ -155,15 +161,22 @@ private:
         std::uint64_t stamp = 0;
         std::uint64_t leftStamp = 0;
         int pextra = 0, cextra = 0;
-    };
-    // The slots of a hand's entries that still lie in the side's row, in hand
-    // order; the first `count` are written.
-    struct RowSlots {
-        std::array<int, kSlots> slot;
-        int count = 0;
+        RowSlots playerRow, computerRow; // as gathered then
     };
     template <typename InRow>
     RowSlots slotsInRow(const Hand &hand, int extra, InRow inRow) const;
+    void noteArranged();
+    // A tile a draw laid at the end of its side's row (turns/stock.cpp): the
+    // stamps as the draw began laying it and once it had.
+    struct DrawnTile {
+        bool players = false; // the player's row, else the computer's
+        int slot = 0;
+        int heldBefore = 0; // the tiles the side held before it
+        StampReading before, after;
+    };
+    // countAndArrange after a draw, which counts only the drawing side when
+    // nothing but the draw has moved since the rows were last closed up.
+    void arrangeAfterDraw(const DrawnTile &drawn);
     bool countIsCurrent(const LastCount &last, int extra, const std::vector<std::string> *listed) const;
     // The counts variableppmove and variableccmove make when theirs is not current.
     void recountPlayer();

@@ -231,8 +231,8 @@ void GameWindow::arrangehands()
         variableccmove();
         return;
     }
-    const RowSlots playerRow = slotsInRow(s_.phand, s_.pextra, inPlayerRow);
-    const RowSlots computerRow = slotsInRow(s_.chand, s_.cextra, inComputersRow);
+    const RowSlots &playerRow = arranged_.playerRow = slotsInRow(s_.phand, s_.pextra, inPlayerRow);
+    const RowSlots &computerRow = arranged_.computerRow = slotsInRow(s_.chand, s_.cextra, inComputersRow);
     const auto closeUp = [this](const RowSlots &row, float top) {
         float left = kRowStart;
         for (int k = 0; k < row.count; ++k) {
@@ -243,7 +243,7 @@ void GameWindow::arrangehands()
     };
     closeUp(playerRow, kPlayerRowTop);
     closeUp(computerRow, kComputerRowTop);
-    arranged_ = {true, writeStamp, leftStamp, s_.pextra, s_.cextra};
+    noteArranged();
     if (!countsStraightThrough()) {
         variableppmove();
         variableccmove();
@@ -258,6 +258,56 @@ void GameWindow::arrangehands()
     if (!countIsCurrent(computerCount_, s_.cextra, &s_.List1)) {
         auto counting = activity_.mark(Work::ComputerCount);
         countRow(s_.AvCmove, computerRow, s_.cextra, &s_.List1, computerCount_);
+    }
+}
+
+void GameWindow::noteArranged()
+{
+    arranged_.valid = true;
+    arranged_.stamp = writeStamp;
+    arranged_.leftStamp = leftStamp;
+    arranged_.pextra = s_.pextra;
+    arranged_.cextra = s_.cextra;
+}
+
+// A draw lays its tile where closing up would: one pitch past the tiles its
+// side held, at the end of the row. When the rows were closed up as the draw
+// began laying it, and nothing but the draw has moved a tile or written an
+// entry or a pip since, closing up again would move no tile, and the other
+// side's count would read only what it read then: the drawing side alone is
+// counted, its row as closed up with the drawn tile at the end.
+void GameWindow::arrangeAfterDraw(const DrawnTile &drawn)
+{
+    const LastArrangement &last = arranged_;
+    RowSlots &row = drawn.players ? arranged_.playerRow : arranged_.computerRow;
+    const Hand &hand = drawn.players ? s_.phand : s_.chand;
+    const int extra = drawn.players ? s_.pextra : s_.cextra;
+    const int extraBefore = drawn.players ? last.pextra : last.cextra;
+    const int otherExtra = drawn.players ? s_.cextra : s_.pextra;
+    const StampReading now = readStamps();
+    bool inPlace = last.valid && countsStraightThrough() && last.stamp == drawn.before.write
+                   && last.leftStamp == drawn.before.left && now.write == drawn.after.write
+                   && now.left == drawn.after.left && row.count == drawn.heldBefore && extra == extraBefore + 1
+                   && otherExtra == (drawn.players ? last.cextra : last.pextra) && 7 + extra <= kSlots
+                   && hand[7 + extra] == drawn.slot;
+    // A slot the hand already listed would now be gathered at that entry too.
+    for (int i = 1; inPlace && i < 7 + extra; ++i)
+        inPlace = hand[i] != drawn.slot;
+    if (!inPlace) {
+        countAndArrange();
+        return;
+    }
+    row.slot[static_cast<std::size_t>(row.count++)] = drawn.slot;
+    LastCount &other = drawn.players ? computerCount_ : playerCount_;
+    if (other.valid && other.stamp == last.stamp)
+        other.stamp = now.write;
+    noteArranged();
+    if (drawn.players) {
+        auto counting = activity_.mark(Work::PlayerCount);
+        countRow(s_.AvPmove, row, extra, nullptr, playerCount_);
+    } else {
+        auto counting = activity_.mark(Work::ComputerCount);
+        countRow(s_.AvCmove, row, extra, &s_.List1, computerCount_);
     }
 }
 

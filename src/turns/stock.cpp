@@ -71,6 +71,7 @@ void GameWindow::PushButton3_Click()
     const bool players = !computers && isYourTurn(s_.lStatus.Caption);
     int heldBefore = 0;
     float rowTop = 0;
+    const StampReading beforeLaying = readStamps();
     if (computers || players) {
         const DrawingSide side = computers
                                      ? DrawingSide{s_.cno, s_.csc, s_.cextra, s_.chand, s_.max, kComputerRowTop}
@@ -89,6 +90,7 @@ void GameWindow::PushButton3_Click()
     first.Visible = second.Visible = false;
     moveHalf(first, rowEnd, rowTop);
     moveHalf(second, rowEnd, rowTop + kHalfPitch);
+    const DrawnTile drawn{players, slot, heldBefore, beforeLaying, readStamps()};
 
     fly(s_.Cover.Left, {roundTwips(s_.Cover.Left), rowEnd, timing::kFlightStep, timing::kDrawFlightWait, false});
     pump();
@@ -104,7 +106,10 @@ void GameWindow::PushButton3_Click()
     pump();
     first.Visible = second.Visible = true;
     showSlot(slot);
-    countAndArrange();
+    if (computers || players)
+        arrangeAfterDraw(drawn);
+    else
+        countAndArrange();
     setTimer(s_.Timer2, TimerId::Timer2, true);
 }
 

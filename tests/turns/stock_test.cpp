@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -74,6 +75,44 @@ TEST(Stock, ADrawFliesToTheEndOfTheRowOfTheSideToMove)
         EXPECT_EQ((player ? s.pmax : s.max) + (player ? s.cno : s.pno), "17"); // the other side keeps its hand
         EXPECT_TRUE(player || std::count(s.List1.begin(), s.List1.end(), "02") == 1);
         EXPECT_EQ(player ? s.AvPmove : s.AvCmove, player ? "1" : "4"); // [2|5] fits the open end 2
+    }
+}
+
+// However the hand stood, a draw leaves the rows closed up and both sides
+// counted as gathering the rows afresh would: doing that once more changes
+// nothing.
+TEST(Stock, AfterADrawClosingUpAndCountingAgainChangesNothing)
+{
+    const struct {
+        const char *what;
+        bool player;
+        std::function<void(GameState &)> setUp;
+    } cases[] = {
+        {"the player draws", true, [](GameState &) {}},
+        {"the computer draws", false, [](GameState &) {}},
+        {"the player's tally one short of the row", true, [](GameState &s) { s.pno = "6"; }},
+        {"the computer's tally one past its row", false, [](GameState &s) { s.cno = "8"; }},
+        // Slot 1, the next in the stock, listed at an entry whose tile went:
+        // once drawn it is gathered at that entry as well as at the end.
+        {"the drawn slot listed already", true, [](GameState &s) { s.phand[3] = 1, s.pno = "6"; }},
+        {"a gap in the row", true, [](GameState &s) { s.lcard[24].Top = s.rcard[24].Top = 4000; }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        NoMove h;
+        GameState &s = h.s();
+        s.lStatus.Caption = c.player ? kYourTurn : kComputerTurn;
+        s.Timer1.Enabled = false; // called directly: no move meanwhile
+        c.setUp(s);
+        h.game.PushButton3_Click();
+        const auto counted = [&] { return std::make_tuple(snapshot(s), s.AvPmove.text(), s.AvCmove.text(), s.List1); };
+        const auto afterDraw = counted();
+        // A field no count reads moves and comes back: the rows are gathered,
+        // closed up and counted afresh.
+        s.lcard[0].Top = 1;
+        s.lcard[0].Top = 0;
+        h.game.countAndArrange();
+        EXPECT_EQ(afterDraw, counted());
     }
 }
 
