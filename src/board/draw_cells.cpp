@@ -3,7 +3,7 @@
 
 // own
 #include "app/game_window.h"
-#include "state/text_number.h"
+#include "state/number_text.h"
 
 // std
 #include <algorithm>
@@ -20,7 +20,7 @@ namespace pipstone {
 void GameWindow::drawshape()
 {
     constexpr Rgb kLightGrey{224, 224, 224};
-    const auto drawArm = [this](std::array<Shape, kCells> &arm, const std::string &counter, int &drawn) {
+    const auto drawArm = [this](std::array<Shape, kCells> &arm, const HiddenNumber &counter, int &drawn) {
         const int shown = std::max(std::min(readInt(counter), kCells - 1) + 1, 0);
         if (drawn < 0) { // the first draw: every cell takes its look
             for (Shape &cell : arm) {
