@@ -285,15 +285,20 @@ void GameWindow::arrangeAfterDraw(const DrawnTile &drawn)
     const int extraBefore = drawn.players ? last.pextra : last.cextra;
     const int otherExtra = drawn.players ? s_.cextra : s_.pextra;
     const StampReading now = readStamps();
-    bool inPlace = last.valid && countsStraightThrough() && last.stamp == drawn.before.write
-                   && last.leftStamp == drawn.before.left && now.write == drawn.after.write
-                   && now.left == drawn.after.left && row.count == drawn.heldBefore && extra == extraBefore + 1
-                   && otherExtra == (drawn.players ? last.cextra : last.pextra) && 7 + extra <= kSlots
-                   && hand[7 + extra] == drawn.slot;
-    // A slot the hand already listed would now be gathered at that entry too.
-    for (int i = 1; inPlace && i < 7 + extra; ++i)
-        inPlace = hand[i] != drawn.slot;
-    if (!inPlace) {
+    // Nothing but the draw has moved a tile or written an entry or a pip
+    // since the rows were closed up, and only the drawing side drew.
+    const bool onlyTheDraw = last.valid && countsStraightThrough() && last.stamp == drawn.before.write
+                             && last.leftStamp == drawn.before.left && now.write == drawn.after.write
+                             && now.left == drawn.after.left && extra == extraBefore + 1
+                             && otherExtra == (drawn.players ? last.cextra : last.pextra);
+    // The drawn tile is the row's next where closing up puts it, listed at
+    // the new entry alone: a slot the hand listed already would now be
+    // gathered at that entry too.
+    bool atRowsEnd =
+        onlyTheDraw && row.count == drawn.heldBefore && 7 + extra <= kSlots && hand[7 + extra] == drawn.slot;
+    for (int i = 1; atRowsEnd && i < 7 + extra; ++i)
+        atRowsEnd = hand[i] != drawn.slot;
+    if (!atRowsEnd) {
         countAndArrange();
         return;
     }
