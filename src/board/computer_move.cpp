@@ -47,19 +47,6 @@ void nameChosenTile(ShownText &status, const NumberText &first, const NumberText
     status = std::string_view(line, sizeof line - 1);
 }
 
-// Copies a pip field's text into a plain field. A pip is one digit, written
-// over the one the field holds, or into the field the last laid tile emptied.
-void copyPips(std::string &to, const NumberText &from)
-{
-    const std::string &text = from.text();
-    if (text.size() != 1 || to.size() > 1)
-        to = text;
-    else if (to.empty())
-        to.push_back(text[0]);
-    else
-        to[0] = text[0];
-}
-
 } // namespace
 
 void GameWindow::computerOpening(bool &placed)
@@ -122,8 +109,8 @@ void GameWindow::computerOpening(bool &placed)
         const int t = found ? last : 0;
         const NumberText &upper = s_.lcard[t].Tag;
         const NumberText &lower = s_.rcard[t].Tag;
-        copyPips(s_.mu, upper);
-        copyPips(s_.md, lower);
+        s_.mu = upper;
+        s_.md = lower;
         // A tile that fits both ends goes to the right end. Nothing runs
         // between the two ends' notes, so only the end chosen is noted.
         const auto fits = [&upper, &lower](const NumberText &end) { return end == lower || end == upper; };
