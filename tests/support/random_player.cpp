@@ -119,11 +119,8 @@ std::vector<std::string> playToTheEnd(GameHarness &h, std::mt19937_64 &rng, Inva
             actions->push_back("advance " + std::to_string(step));
         if (auto found = problems(); !found.empty())
             return found;
-        // The hand counter flips between "1" and "2" at every deal: one
-        // character, compared without a library call.
-        const std::string &mturn = h.view().mturn;
-        if (mturn.size() == 1 && lastMturn.size() == 1 ? mturn[0] != lastMturn[0] : mturn != lastMturn) {
-            lastMturn = mturn;
+        if (h.view().mturn != lastMturn) {
+            lastMturn = h.view().mturn;
             ++hands;
         }
     }
