@@ -14,6 +14,7 @@
 
 // std
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace pipstone {
@@ -68,20 +69,20 @@ constexpr auto inComputersRow = [](float top) { return isInComputerRow(top); };
 // The entries of a hand that still lie in the side's row (`inRow` reads a
 // first half's Top). A hand's entries end at 7 + its extra tiles: the deal
 // clears the rest, and each tile drawn goes to the next entry. Which entries
-// lie in the row follows no pattern, so they are gathered without a branch
-// on it.
+// lie in the row follows no pattern, so they are first marked without a
+// branch on it, one bit an entry, and then gathered from the marks.
 template <typename InRow>
 GameWindow::RowSlots GameWindow::slotsInRow(const Hand &hand, int extra, InRow inRow) const
 {
-    RowSlots row;
     const int last = std::min(7 + extra, kSlots);
-    std::size_t count = 0; // in a register of its own, apart from the slots
+    std::uint32_t marks = 0; // bit i - 1 for entry i
     for (int i = 1; i <= last; ++i) {
         const int t = hand[i]; // 0 is an empty entry
-        row.slot[count] = t;
-        count += static_cast<std::size_t>((t > 0) & inRow(s_.lcard[t].Top));
+        marks |= static_cast<std::uint32_t>((t > 0) & inRow(s_.lcard[t].Top)) << (i - 1);
     }
-    row.count = static_cast<int>(count);
+    RowSlots row;
+    for (; marks != 0; marks &= marks - 1)
+        row.slot[static_cast<std::size_t>(row.count++)] = hand[std::countr_zero(marks) + 1];
     return row;
 }
 
