@@ -61,9 +61,15 @@ public:
     Stamped &operator=(const Stamped &other) { return *this = other.value_; }
     Stamped &operator=(T value)
     {
-        if (everyWrite || value != value_) {
+        if constexpr (everyWrite) {
             value_ = value;
             ++Counter::value();
+        } else {
+            // Whether a write changes the value follows no pattern the
+            // processor could learn, so it is counted without a branch.
+            const bool changed = value != value_;
+            Counter::value() += changed;
+            value_ = changed ? value : value_;
         }
         return *this;
     }
