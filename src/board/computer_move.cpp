@@ -23,7 +23,7 @@ namespace {
 
 bool inComputerRow(const GameState &s, int slot)
 {
-    return slot > 0 && isInComputerRow(s.lcard[slot].Top);
+    return (slot > 0) & isInComputerRow(s.lcard[slot].Top); // slot 0's template half is there to read
 }
 
 // The computer's messages, made once: they are longer than a string keeps
@@ -93,11 +93,11 @@ void GameWindow::computerOpening(bool &placed)
         // of the list that has one is the one played.
         int halves = 0;
         int last = 0;
+        // Which entries lie in the row follows no pattern: every entry is
+        // weighed, and one off the row counts nothing.
         for (int i = 1; i <= bound; ++i) {
             const int s = s_.chand[i];
-            if (!inComputerRow(s_, s))
-                continue;
-            const int fit = playableHalves(s_, s, left, right);
+            const int fit = static_cast<int>(inComputerRow(s_, s)) * playableHalves(s_, s, left, right);
             halves += fit;
             last = fit != 0 ? s : last;
         }
