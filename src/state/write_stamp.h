@@ -1,8 +1,11 @@
 #pragma once
 
 // std
+#include <bit>
 #include <concepts>
 #include <cstdint>
+#include <type_traits>
+#include <utility>
 
 namespace pipstone {
 
@@ -67,9 +70,12 @@ public:
         } else {
             // Whether a write changes the value follows no pattern the
             // processor could learn, so it is counted without a branch.
-            const bool changed = value != value_;
+            const bool changed = differs(value, value_);
             Counter::value() += changed;
-            value_ = changed ? value : value_;
+            if constexpr (std::is_trivially_copyable_v<T>)
+                value_ = value;
+            else if (changed)
+                value_ = std::move(value);
         }
         return *this;
     }
@@ -83,6 +89,19 @@ public:
     }
 
 private:
+    // A coordinate changes when its bits do: writing -0 over 0 counts as a
+    // change and the same NaN again as none, so that a plain value may be
+    // stored whether it changed or not.
+    static bool differs(const T &a, const T &b)
+    {
+        if constexpr (std::is_floating_point_v<T>) {
+            using Bits = std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>;
+            return std::bit_cast<Bits>(a) != std::bit_cast<Bits>(b);
+        } else {
+            return a != b;
+        }
+    }
+
     T value_;
 };
 
