@@ -164,7 +164,7 @@ private:
         RowSlots playerRow, computerRow; // as gathered then
     };
     template <typename InRow>
-    RowSlots slotsInRow(const Hand &hand, int extra, InRow inRow) const;
+    void gatherRow(RowSlots &row, const Hand &hand, int extra, InRow inRow) const;
     void noteArranged();
     // A tile a draw laid at the end of its side's row (turns/stock.cpp): the
     // stamps as the draw began laying it and once it had.

@@ -72,7 +72,7 @@ constexpr auto inComputersRow = [](float top) { return isInComputerRow(top); };
 // lie in the row follows no pattern, so they are first marked without a
 // branch on it, one bit an entry, and then gathered from the marks.
 template <typename InRow>
-GameWindow::RowSlots GameWindow::slotsInRow(const Hand &hand, int extra, InRow inRow) const
+void GameWindow::gatherRow(RowSlots &row, const Hand &hand, int extra, InRow inRow) const
 {
     const int last = std::min(7 + extra, kSlots);
     std::uint32_t marks = 0; // bit i - 1 for entry i
@@ -80,10 +80,10 @@ GameWindow::RowSlots GameWindow::slotsInRow(const Hand &hand, int extra, InRow i
         const int t = hand[i]; // 0 is an empty entry
         marks |= static_cast<std::uint32_t>((t > 0) & inRow(s_.lcard[t].Top)) << (i - 1);
     }
-    RowSlots row;
+    int count = 0;
     for (; marks != 0; marks &= marks - 1)
-        row.slot[static_cast<std::size_t>(row.count++)] = hand[std::countr_zero(marks) + 1];
-    return row;
+        row.slot[static_cast<std::size_t>(count++)] = hand[std::countr_zero(marks) + 1];
+    row.count = count;
 }
 
 // One side's count: the tiles of `hand` still in the side's row (`inRow`
@@ -96,7 +96,9 @@ void GameWindow::countMoves(NumberText &count, const Hand &hand, int extra, InRo
                             std::vector<std::string> *listed, LastCount &lastCount)
 {
     if (countsStraightThrough()) {
-        countRow(count, slotsInRow(hand, extra, inRow), extra, listed, lastCount);
+        RowSlots row;
+        gatherRow(row, hand, extra, inRow);
+        countRow(count, row, extra, listed, lastCount);
         return;
     }
 
@@ -232,8 +234,12 @@ void GameWindow::arrangehands()
         variableccmove();
         return;
     }
-    const RowSlots &playerRow = arranged_.playerRow = slotsInRow(s_.phand, s_.pextra, inPlayerRow);
-    const RowSlots &computerRow = arranged_.computerRow = slotsInRow(s_.chand, s_.cextra, inComputersRow);
+    // Gathered where they are kept: a copy would read the slots back just
+    // after they were written one by one.
+    const RowSlots &playerRow = arranged_.playerRow;
+    const RowSlots &computerRow = arranged_.computerRow;
+    gatherRow(arranged_.playerRow, s_.phand, s_.pextra, inPlayerRow);
+    gatherRow(arranged_.computerRow, s_.chand, s_.cextra, inComputersRow);
     const auto closeUp = [this](const RowSlots &row, float top) {
         float left = kRowStart;
         for (int k = 0; k < row.count; ++k) {
