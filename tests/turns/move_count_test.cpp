@@ -95,8 +95,13 @@ TEST(MoveCount, CountingAgainSeesEveryChangeOfWhatItReads)
         {"a listed slot written over", [](GameState &s, GameHarness &) { s.List1[0] = "25"; }, "5", "1", row},
         {"the count written over", [](GameState &s, GameHarness &) { s.AvPmove = "9"; }, "5", "1", row},
     };
-    // Counted alone, or as closing up the rows counts them.
-    for (const bool arranging : {false, true}) {
+    // Counted alone, either side first, or as closing up the rows counts them.
+    enum class Counting { PlayerFirst, ComputerFirst, Arranging };
+    for (const Counting counting : {Counting::PlayerFirst, Counting::ComputerFirst, Counting::Arranging}) {
+        const bool arranging = counting == Counting::Arranging;
+        const std::string how = counting == Counting::PlayerFirst     ? ""
+                                : counting == Counting::ComputerFirst ? ", the computer first"
+                                                                      : ", arranging";
         for (const auto &c : cases) {
             GameHarness h;
             GameState &s = h.s();
@@ -107,6 +112,9 @@ TEST(MoveCount, CountingAgainSeesEveryChangeOfWhatItReads)
             const auto count = [&] {
                 if (arranging) {
                     h.game.arrangehands();
+                } else if (counting == Counting::ComputerFirst) {
+                    h.game.variableccmove();
+                    h.game.variableppmove();
                 } else {
                     h.game.variableppmove();
                     h.game.variableccmove();
@@ -116,9 +124,9 @@ TEST(MoveCount, CountingAgainSeesEveryChangeOfWhatItReads)
             count(); // finds nothing new
             c.apply(s, h);
             count();
-            EXPECT_EQ(s.AvPmove, c.player) << c.change << (arranging ? ", arranging" : "");
-            EXPECT_EQ(s.AvCmove, c.computer) << c.change << (arranging ? ", arranging" : "");
-            EXPECT_EQ(s.List1, c.list) << c.change << (arranging ? ", arranging" : "");
+            EXPECT_EQ(s.AvPmove, c.player) << c.change << how;
+            EXPECT_EQ(s.AvCmove, c.computer) << c.change << how;
+            EXPECT_EQ(s.List1, c.list) << c.change << how;
         }
     }
 }
